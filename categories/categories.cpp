@@ -1,0 +1,47 @@
+#include "categories/categories.h"
+
+#include "categories/findlength.h"
+
+namespace merovane {
+namespace {
+
+// The converters that take their four controls get them from the main window, as the window's
+// list handlers pass them.
+template <void (*convert)(ListBox&, ListBox&, TextBox&, TextBox&), CategoryId id>
+void withcontrols() {
+  Form& form = frmmain();
+  convert(form.sourcelist(id), form.destinationlist(id), form.sourcebox(id),
+          form.destinationbox(id));
+}
+
+const std::array<Category, kCategoryCount>& table() {
+  static const std::array<Category, kCategoryCount> kCategories = {{
+    {CategoryId::Area, "Area", {}, nullptr},
+    {CategoryId::BitsAndBytes, "Bits and Bytes", {}, nullptr},
+    {CategoryId::Density, "Density", {}, nullptr},
+    {CategoryId::Energy, "Energy", {}, nullptr},
+    {CategoryId::Force, "Force", {}, nullptr},
+    {CategoryId::Length, "Length", lengthunits(), withcontrols<convertlength, CategoryId::Length>},
+    {CategoryId::Weight, "Weight", {}, nullptr},
+    {CategoryId::Power, "Power", {}, nullptr},
+    {CategoryId::Pressure, "Pressure", {}, nullptr},
+    {CategoryId::Speed, "Speed", {}, nullptr},
+    {CategoryId::Temperature, "Temperature", {}, nullptr},
+    {CategoryId::Volume, "Volume", {}, nullptr},
+  }};
+  return kCategories;
+}
+
+}  // namespace
+
+std::span<const Category> categories() { return table(); }
+
+const Category& category(CategoryId id) { return table()[static_cast<size_t>(id)]; }
+
+std::array<int, kCategoryCount> unitcounts() {
+  std::array<int, kCategoryCount> counts{};
+  for (size_t c = 0; c < counts.size(); ++c) counts[c] = static_cast<int>(table()[c].units.size());
+  return counts;
+}
+
+}  // namespace merovane

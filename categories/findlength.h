@@ -1,0 +1,20 @@
+// Length: 22 units from Angstroms to Light years, converted through a result grid of texts.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "core/controls.h"
+#include "core/conversiontable.h"
+
+namespace merovane {
+
+std::span<const std::string_view> lengthunits();
+// The 462 constants, built once from the millimeter column by the table's rule.
+const ConversionTable& lengthtable();
+
+// Shows in txtfld the text in listlengths' unit converted to listlengthd's unit. Silent on
+// every error; an empty txtfls does nothing.
+void convertlength(ListBox& listlengths, ListBox& listlengthd, TextBox& txtfls, TextBox& txtfld);
+
+}  // namespace merovane

@@ -1,0 +1,15 @@
+// merovane-convert: the command-line face of the converters. It drives the very converters the
+// window runs, through an in-memory window, exactly as a click in a unit list would.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace merovane {
+
+// Runs the tool on `arguments` (without the program name); returns the exit code: 0 done,
+// 1 a conversion failed or had nothing to convert, 2 a wrong call.
+int runconvert(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+
+}  // namespace merovane

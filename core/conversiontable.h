@@ -1,0 +1,72 @@
+// A category's conversion table: for every ordered pair of different units, the expression that
+// gives the destination value. Most pairs multiply by one constant; some multiply a chain of
+// constants left to right, round the product, take the value unchanged or double it.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <initializer_list>
+#include <vector>
+
+namespace merovane {
+
+inline constexpr int kNoRounding = -1;
+
+class PairExpression {
+ public:
+  enum class Kind : std::uint8_t { Unchanged, Product, Doubled, Offset };
+
+  static PairExpression unchanged() { return PairExpression(Kind::Unchanged); }
+  static PairExpression doubled() { return PairExpression(Kind::Doubled); }
+  // c + (value - 1) * k, evaluated in that order: a reading of 1 gives c itself.
+  static PairExpression offset(double c, double k);
+  static PairExpression constant(double factor) { return chain({factor}); }
+  // The value times each factor in turn, then rounded to `places` decimal places if given.
+  static PairExpression chain(std::initializer_list<double> factors, int places = kNoRounding);
+
+  // The pair's result for `value`, with the floating-point check after every product; raises
+  // the floating-point error on overflow.
+  double apply(double value) const;
+
+  Kind kind() const { return kind_; }
+  int places() const { return places_; }
+  int factorcount() const { return count_; }
+  double factor(int index) const { return factors_[static_cast<size_t>(index)]; }
+
+ private:
+  explicit PairExpression(Kind kind) : kind_(kind) {}
+
+  Kind kind_ = Kind::Product;
+  std::int8_t places_ = kNoRounding;
+  std::uint8_t count_ = 0;
+  std::array<double, 4> factors_{};
+};
+
+class ConversionTable {
+ public:
+  explicit ConversionTable(int units)
+      : units_(units),
+        cells_(static_cast<size_t>(units * units), PairExpression::unchanged()) {}
+
+  int units() const { return units_; }
+  const PairExpression& at(int source, int destination) const {
+    return cells_[static_cast<size_t>(source * units_ + destination)];
+  }
+  void set(int source, int destination, const PairExpression& expression) {
+    cells_[static_cast<size_t>(source * units_ + destination)] = expression;
+  }
+  // The single constant of a pair; 0 for a pair that is not a single product.
+  double constant(int source, int destination) const;
+
+  // The result for a pair: the value itself on the diagonal, else the pair's expression.
+  double convert(int source, int destination, double value) const {
+    return source == destination ? value : at(source, destination).apply(value);
+  }
+
+ private:
+  int units_;
+  std::vector<PairExpression> cells_;
+};
+
+}  // namespace merovane

@@ -1,0 +1,67 @@
+#include "core/frame.h"
+
+#include "core/form.h"
+
+namespace merovane {
+namespace {
+ErrorTap* errortap = nullptr;
+
+// Writes cell (ListIndex of source, ListIndex of destination), asking both lists at every step.
+template <class Cell>
+void showselectedcell(const ListBox& sourcelist, const ListBox& destinationlist,
+                      TextBox& destinationbox, int units, Cell&& cell) {
+  for (int i = 0; i < units; ++i)
+    for (int j = 0; j < units; ++j) {
+      const int source = sourcelist.ListIndex();
+      const int destination = destinationlist.ListIndex();
+      if (destination == j && source == i) destinationbox.SetText(cell(i, j));
+    }
+}
+}  // namespace
+
+void seterrortap(ErrorTap* tap) { errortap = tap; }
+
+void handleerror(OnError onerror, const RuntimeError& error) noexcept {
+  try {
+    if (errortap != nullptr) errortap->failed(error);
+    if (onerror == OnError::MessageBox) MsgBox(error.Description());
+  } catch (...) {
+    // A handler never re-raises: a failure while reporting ends here too.
+  }
+}
+
+void pairscan(const ListBox& sourcelist, const ListBox& destinationlist, TextBox& destinationbox,
+              const ConversionTable& table, double value) {
+  const int units = table.units();
+  for (int i = 0; i < units; ++i)
+    for (int j = 0; j < units; ++j) {
+      const bool source = sourcelist.Selected(i);
+      const bool destination = destinationlist.Selected(j);
+      if (source && destination) destinationbox.SetText(numbertotext(table.convert(i, j, value)));
+    }
+}
+
+void textgrid(const ListBox& sourcelist, const ListBox& destinationlist, TextBox& destinationbox,
+              const ConversionTable& table, double value) {
+  const int units = table.units();
+  std::vector<std::string> grid(static_cast<size_t>(units * units));
+  for (int i = 0; i < units; ++i)
+    for (int j = 0; j < units; ++j)
+      grid[static_cast<size_t>(i * units + j)] = numbertotext(table.convert(i, j, value));
+  showselectedcell(sourcelist, destinationlist, destinationbox, units,
+                   [&](int i, int j) { return grid[static_cast<size_t>(i * units + j)]; });
+}
+
+void numbergrid(const ListBox& sourcelist, const ListBox& destinationlist, TextBox& destinationbox,
+                const ConversionTable& table, double value) {
+  const int units = table.units();
+  std::vector<double> grid(static_cast<size_t>(units * units));
+  for (int i = 0; i < units; ++i)
+    for (int j = 0; j < units; ++j)
+      grid[static_cast<size_t>(i * units + j)] = table.convert(i, j, value);
+  showselectedcell(sourcelist, destinationlist, destinationbox, units, [&](int i, int j) {
+    return numbertotext(grid[static_cast<size_t>(i * units + j)]);
+  });
+}
+
+}  // namespace merovane

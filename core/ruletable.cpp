@@ -1,0 +1,27 @@
+#include "core/ruletable.h"
+
+namespace merovane {
+
+std::vector<ExactDecimal> decimals(std::initializer_list<std::string_view> texts) {
+  std::vector<ExactDecimal> column;
+  column.reserve(texts.size());
+  for (std::string_view text : texts) column.push_back(ExactDecimal::parse(text));
+  return column;
+}
+
+ExactDecimal ruleconstant(const std::vector<ExactDecimal>& reference, const ExactRule& rule,
+                          int source, int destination) {
+  return rule(reference[static_cast<size_t>(source)] / reference[static_cast<size_t>(destination)]);
+}
+
+ConversionTable ruletable(const std::vector<ExactDecimal>& reference, const ExactRule& rule) {
+  const int units = static_cast<int>(reference.size());
+  ConversionTable table(units);
+  for (int i = 0; i < units; ++i)
+    for (int j = 0; j < units; ++j)
+      if (i != j)
+        table.set(i, j, PairExpression::constant(ruleconstant(reference, rule, i, j).nearestdouble()));
+  return table;
+}
+
+}  // namespace merovane
