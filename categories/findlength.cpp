@@ -9,18 +9,25 @@ namespace merovane {
 namespace {
 
 constexpr std::array<std::string_view, 22> kUnits = {
-    "Angstroms", "Microns", "Millimeters", "Centimeters", "Decimeters", "Meters",
-    "Dekameters", "Hectometers", "Kilometers", "Mils", "Picas", "Inches",
-    "Links", "Spans", "Feet", "Cubits", "Yards", "Fathoms",
-    "Rods", "Chains", "Miles", "Light years"};
+    "Angstroms",  "Microns",     "Millimeters", "Centimeters", "Decimeters", "Meters",
+    "Dekameters", "Hectometers", "Kilometers",  "Mils",        "Picas",      "Inches",
+    "Links",      "Spans",       "Feet",        "Cubits",      "Yards",      "Fathoms",
+    "Rods",       "Chains",      "Miles",       "Light years"};
 
 // The length of one unit in millimeters; the system's own values (Picas, Links, Rods, Chains and
 // Light years are not the textbook ones) and every constant follows from them.
 const std::vector<ExactDecimal>& millimeters() {
-  static const std::vector<ExactDecimal> column = decimals(
-      {"0.0000001", "0.001", "1", "10", "100", "1000", "10000", "100000", "1000000", "0.0254",
-       "4.2333333", "25.4", "201.1684", "228.6", "304.8", "457.2", "914.4", "1828.8", "5029.21",
-       "20116.84", "1609344", "9460528000000000000"});
+  static const std::vector<ExactDecimal> column = decimals({"0.0000001", "0.001",
+                                                            "1",         "10",
+                                                            "100",       "1000",
+                                                            "10000",     "100000",
+                                                            "1000000",   "0.0254",
+                                                            "4.2333333", "25.4",
+                                                            "201.1684",  "228.6",
+                                                            "304.8",     "457.2",
+                                                            "914.4",     "1828.8",
+                                                            "5029.21",   "20116.84",
+                                                            "1609344",   "9460528000000000000"});
   return column;
 }
 
@@ -35,7 +42,9 @@ ExactDecimal lengthrule(const ExactDecimal& quotient) {
 
 }  // namespace
 
-std::span<const std::string_view> lengthunits() { return kUnits; }
+std::span<const std::string_view> lengthunits() {
+  return kUnits;
+}
 
 const ConversionTable& lengthtable() {
   static const ConversionTable table = ruletable(millimeters(), lengthrule);

@@ -14,7 +14,8 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: merovane-convert CATEGORY VALUE FROM TO   convert VALUE from unit FROM to unit TO\n"
-    "       merovane-convert --grid CATEGORY VALUE    every pair of units as a tab-separated chart\n"
+    "       merovane-convert --grid CATEGORY VALUE    every pair of units as a tab-separated "
+    "chart\n"
     "       merovane-convert --list [CATEGORY]        the categories, or one category's units\n"
     "       merovane-convert --help | --version\n"
     "Categories and units are matched by name, ignoring case; quote names with blanks.\n"
@@ -22,7 +23,9 @@ constexpr const char* kUsage =
 
 bool sameignoringcase(std::string_view a, std::string_view b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    const auto lower = [](char c) {
+      return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    };
     return lower(x) == lower(y);
   });
 }
@@ -88,8 +91,7 @@ const Category* findcategory(std::string_view name, std::ostream& err) {
   for (const Category& category : categories()) {
     if (!sameignoringcase(category.caption, name)) continue;
     if (category.listclick == nullptr) {
-      err << "merovane-convert: the category \"" << category.caption
-          << "\" has no converter yet\n";
+      err << "merovane-convert: the category \"" << category.caption << "\" has no converter yet\n";
       return nullptr;
     }
     return &category;

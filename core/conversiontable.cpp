@@ -7,7 +7,8 @@
 namespace merovane {
 
 PairExpression PairExpression::chain(std::initializer_list<double> factors, int places) {
-  if (factors.size() == 0 || factors.size() > 4) throw std::length_error("a chain has 1 to 4 factors");
+  if (factors.size() == 0 || factors.size() > 4)
+    throw std::length_error("a chain has 1 to 4 factors");
   PairExpression expression(Kind::Product);
   for (double factor : factors) expression.factors_[expression.count_++] = factor;
   expression.places_ = static_cast<std::int8_t>(places);

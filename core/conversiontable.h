@@ -46,8 +46,7 @@ class PairExpression {
 class ConversionTable {
  public:
   explicit ConversionTable(int units)
-      : units_(units),
-        cells_(static_cast<size_t>(units * units), PairExpression::unchanged()) {}
+      : units_(units), cells_(static_cast<size_t>(units * units), PairExpression::unchanged()) {}
 
   int units() const { return units_; }
   const PairExpression& at(int source, int destination) const {

@@ -21,8 +21,9 @@ mpq_class scale10(long exponent) {
 // The decimal exponent e with 10^e <= |value| < 10^(e+1), for a nonzero value.
 long decimalexponent(const mpq_class& value) {
   const mpq_class magnitude = abs(value);
-  long exponent = static_cast<long>(mpz_sizeinbase(mpz_class(magnitude.get_num()).get_mpz_t(), 10)) -
-                  static_cast<long>(mpz_sizeinbase(mpz_class(magnitude.get_den()).get_mpz_t(), 10));
+  long exponent =
+      static_cast<long>(mpz_sizeinbase(mpz_class(magnitude.get_num()).get_mpz_t(), 10)) -
+      static_cast<long>(mpz_sizeinbase(mpz_class(magnitude.get_den()).get_mpz_t(), 10));
   // mpz_sizeinbase may be one too large; settle the estimate exactly.
   while (magnitude < scale10(exponent)) --exponent;
   while (magnitude >= scale10(exponent + 1)) ++exponent;

@@ -30,7 +30,9 @@ class ExactDecimal {
   friend bool operator==(const ExactDecimal& a, const ExactDecimal& b) {
     return a.value_ == b.value_;
   }
-  friend bool operator<(const ExactDecimal& a, const ExactDecimal& b) { return a.value_ < b.value_; }
+  friend bool operator<(const ExactDecimal& a, const ExactDecimal& b) {
+    return a.value_ < b.value_;
+  }
   friend bool operator>=(const ExactDecimal& a, const ExactDecimal& b) { return !(a < b); }
 
   bool iszero() const { return sgn(value_) == 0; }

@@ -17,12 +17,16 @@ Form& frmmain() {
   return *mainwindow;
 }
 
-void setfrmmain(Form* window) { mainwindow = window; }
+void setfrmmain(Form* window) {
+  mainwindow = window;
+}
 
 void MsgBox(const std::string& prompt) {
   if (messagebox != nullptr) messagebox->MsgBox(prompt);
 }
 
-void setmessagebox(MessageBox* box) { messagebox = box; }
+void setmessagebox(MessageBox* box) {
+  messagebox = box;
+}
 
 }  // namespace merovane

@@ -19,7 +19,9 @@ void showselectedcell(const ListBox& sourcelist, const ListBox& destinationlist,
 }
 }  // namespace
 
-void seterrortap(ErrorTap* tap) { errortap = tap; }
+void seterrortap(ErrorTap* tap) {
+  errortap = tap;
+}
 
 void handleerror(OnError onerror, const RuntimeError& error) noexcept {
   try {

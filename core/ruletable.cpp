@@ -20,7 +20,8 @@ ConversionTable ruletable(const std::vector<ExactDecimal>& reference, const Exac
   for (int i = 0; i < units; ++i)
     for (int j = 0; j < units; ++j)
       if (i != j)
-        table.set(i, j, PairExpression::constant(ruleconstant(reference, rule, i, j).nearestdouble()));
+        table.set(i, j,
+                  PairExpression::constant(ruleconstant(reference, rule, i, j).nearestdouble()));
   return table;
 }
 

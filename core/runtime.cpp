@@ -11,10 +11,16 @@
 namespace merovane {
 namespace {
 
-bool isblank(char c) { return c == ' ' || c == '\t'; }
-bool isdigit(char c) { return c >= '0' && c <= '9'; }
+bool isblank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool isdigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
-[[noreturn]] void typemismatch() { throw RuntimeError(ErrorKind::TypeMismatch, kTypeMismatch); }
+[[noreturn]] void typemismatch() {
+  throw RuntimeError(ErrorKind::TypeMismatch, kTypeMismatch);
+}
 
 // Checks the whole text against [blanks][sign]digits[.digits][E[sign]digits][blanks] with at
 // least one mantissa digit; returns the number without the blanks.
@@ -63,8 +69,8 @@ double texttonumber(std::string_view text) {
 std::string numbertotext(double value) {
   if (value == 0) return "0";  // negative zero included
   std::array<char, 64> buffer;
-  const auto result =
-      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 15);
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                    std::chars_format::general, 15);
   std::string text(buffer.data(), result.ptr);
   for (char& c : text)
     if (c == 'e') c = 'E';
