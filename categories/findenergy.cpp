@@ -1,0 +1,74 @@
+#include "categories/findenergy.h"
+
+#include <array>
+
+#include "core/form.h"
+#include "core/frame.h"
+
+namespace merovane {
+namespace {
+
+constexpr std::array<std::string_view, 9> kUnits = {
+    "Ergs", "Calories",  "Joules",     "Foot-pounds",     "Kilocalories",
+    "BTU",  "Foot-tons", "Watt-hours", "Horsepower-hours"};
+
+// Marks the same unit on both sides, which has no constant.
+constexpr double kSame = 0;
+
+// Rows are source units, columns destination units. Each literal is the ratio of the two units'
+// sizes in joules to 8 decimal places, or to 9 significant digits from Ergs to the five largest
+// units, where 8 places would leave zero.
+constexpr std::array<std::array<double, 9>, 9> kConstants = {{
+    {kSame, 0.00000002, 0.0000001, 0.00000007, 2.38845897E-11, 9.47816988E-11, 3.68781061E-11,
+     2.77777778E-11, 3.72506122E-14},
+    {41868000, kSame, 4.1868, 3.08802509, 0.001, 0.00396832, 0.00154401, 0.001163, 0.00000156},
+    {10000000, 0.2388459, kSame, 0.73756212, 0.00023885, 0.00094782, 0.00036878, 0.00027778,
+     0.00000037},
+    {13558180, 0.32383157, 1.355818, kSame, 0.00032383, 0.00128507, 0.0005, 0.00037662, 0.00000051},
+    {41868000000, 1000, 4186.8, 3088.02508891, kSame, 3.96832016, 1.54401254, 1.163, 0.00155961},
+    {10550560000, 251.99579631, 1055.056, 778.16934131, 0.2519958, kSame, 0.38908467, 0.29307111,
+     0.00039301},
+    {27116360000, 647.66313175, 2711.636, 2000, 0.64766313, 2.57013467, kSame, 0.75323222,
+     0.0010101},
+    {36000000000, 859.84522786, 3600, 2655.22363621, 0.85984523, 3.41214116, 1.32761182, kSame,
+     0.00134102},
+    {26845196400000, 641186.50042992, 2684519.64, 1980000, 641.18650043, 2544.43331918, 990,
+     745.6999, kSame},
+}};
+
+ConversionTable buildtable() {
+  const int units = static_cast<int>(kUnits.size());
+  ConversionTable table(units);
+  for (int source = 0; source < units; ++source)
+    for (int destination = 0; destination < units; ++destination)
+      if (source != destination)
+        table.set(source, destination,
+                  PairExpression::constant(
+                      kConstants[static_cast<size_t>(source)][static_cast<size_t>(destination)]));
+  return table;
+}
+
+}  // namespace
+
+std::span<const std::string_view> energyunits() {
+  return kUnits;
+}
+
+const ConversionTable& energytable() {
+  static const ConversionTable table = buildtable();
+  return table;
+}
+
+void convertenergy() {
+  runconverter(OnError::Silent, [] {
+    Form& form = frmmain();
+    const ListBox& listenergys = form.sourcelist(CategoryId::Energy);
+    const ListBox& listenergyd = form.destinationlist(CategoryId::Energy);
+    const TextBox& txtenergyfs = form.sourcebox(CategoryId::Energy);
+    TextBox& txtenergyfd = form.destinationbox(CategoryId::Energy);
+    const double value = texttonumber(txtenergyfs.Text());
+    pairscan(listenergys, listenergyd, txtenergyfd, energytable(), value);
+  });
+}
+
+}  // namespace merovane

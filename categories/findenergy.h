@@ -1,0 +1,19 @@
+// Energy: nine units from Ergs to Horsepower-hours, converted by a pair scan.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "core/conversiontable.h"
+
+namespace merovane {
+
+std::span<const std::string_view> energyunits();
+// The 72 constants, each held as the literal the table writes.
+const ConversionTable& energytable();
+
+// Shows in txtenergyfd the text of txtenergyfs converted from listenergys' unit to listenergyd's
+// unit. Silent on every error, an empty source text among them.
+void convertenergy();
+
+}  // namespace merovane

@@ -1,0 +1,71 @@
+#include "categories/findforce.h"
+
+#include <array>
+
+#include "core/form.h"
+#include "core/frame.h"
+
+namespace merovane {
+namespace {
+
+constexpr std::array<std::string_view, 7> kUnits = {"Dynes",        "Newtons",    "Poundals",
+                                                    "Pounds force", "Kilopounds", "Kilogram force",
+                                                    "Tonnes forces"};
+
+enum Position { kDynes = 0, kTonnesForces = 6 };
+
+// Marks the same unit on both sides, and the one pair that is a chain instead of a constant.
+constexpr double kNone = 0;
+
+// Rows are source units, columns destination units. The literals are ratios of the units' sizes
+// written to 6 or 8 places, not all rounded alike (Kilogram force to Pounds force is 2.204623,
+// Tonnes forces to Kilopounds 2.204622), so each is kept as written rather than derived.
+constexpr std::array<std::array<double, 7>, 7> kConstants = {{
+    {kNone, 0.00001, 0.00007233, 0.00000225, 2.24808943E-09, 0.000001, kNone},
+    {100000, kNone, 7.23301146, 0.22480894, 0.00022481, 0.101972, 0.000102},
+    {13825.5, 0.138255, kNone, 0.03108096, 0.00003108, 0.014098, 0.000014},
+    {444822.1615, 4.44822161, 32.17403794, kNone, 0.001, 0.453592, 0.000454},
+    {444822161.5, 4448.221615, 32174.03793715, 1000, kNone, 453.592409, 0.453592},
+    {980665, 9.80665, 70.931612, 2.204623, 0.002205, kNone, 0.001},
+    {980665000, 9806.65, 70931.611877, 2204.622622, 2.204622, 1000, kNone},
+}};
+
+ConversionTable buildtable() {
+  const int units = static_cast<int>(kUnits.size());
+  ConversionTable table(units);
+  for (int source = 0; source < units; ++source)
+    for (int destination = 0; destination < units; ++destination)
+      if (source != destination)
+        table.set(source, destination,
+                  PairExpression::constant(
+                      kConstants[static_cast<size_t>(source)][static_cast<size_t>(destination)]));
+  // One 8-place constant from Dynes to Tonnes forces would be zero, so the pair chains Newtons to
+  // Tonnes forces and Dynes to Newtons, and its product keeps 8 decimal places.
+  table.set(kDynes, kTonnesForces, PairExpression::chain({0.000102, 0.00001}, 8));
+  return table;
+}
+
+}  // namespace
+
+std::span<const std::string_view> forceunits() {
+  return kUnits;
+}
+
+const ConversionTable& forcetable() {
+  static const ConversionTable table = buildtable();
+  return table;
+}
+
+void convertforce() {
+  runconverter(OnError::Silent, [] {
+    Form& form = frmmain();
+    const ListBox& listforces = form.sourcelist(CategoryId::Force);
+    const ListBox& listforced = form.destinationlist(CategoryId::Force);
+    const TextBox& txtfforces = form.sourcebox(CategoryId::Force);
+    TextBox& txtfforced = form.destinationbox(CategoryId::Force);
+    const double value = texttonumber(txtfforces.Text());
+    pairscan(listforces, listforced, txtfforced, forcetable(), value);
+  });
+}
+
+}  // namespace merovane

@@ -1,0 +1,19 @@
+// Force: seven units from Dynes to Tonnes forces, converted by a pair scan.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "core/conversiontable.h"
+
+namespace merovane {
+
+std::span<const std::string_view> forceunits();
+// The 42 pairs: 41 literal constants and the rounded chain from Dynes to Tonnes forces.
+const ConversionTable& forcetable();
+
+// Shows in txtfforced the text of txtfforces converted from listforces' unit to listforced's
+// unit. Silent on every error, an empty source text among them.
+void convertforce();
+
+}  // namespace merovane
