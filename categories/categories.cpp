@@ -1,6 +1,10 @@
 #include "categories/categories.h"
 
+#include "categories/finddensity.h"
+#include "categories/findenergy.h"
+#include "categories/findforce.h"
 #include "categories/findlength.h"
+#include "categories/findpower.h"
 
 namespace merovane {
 namespace {
@@ -18,12 +22,12 @@ const std::array<Category, kCategoryCount>& table() {
   static const std::array<Category, kCategoryCount> kCategories = {{
     {CategoryId::Area, "Area", {}, nullptr},
     {CategoryId::BitsAndBytes, "Bits and Bytes", {}, nullptr},
-    {CategoryId::Density, "Density", {}, nullptr},
-    {CategoryId::Energy, "Energy", {}, nullptr},
-    {CategoryId::Force, "Force", {}, nullptr},
+    {CategoryId::Density, "Density", densityunits(), convertdensity},
+    {CategoryId::Energy, "Energy", energyunits(), convertenergy},
+    {CategoryId::Force, "Force", forceunits(), convertforce},
     {CategoryId::Length, "Length", lengthunits(), withcontrols<convertlength, CategoryId::Length>},
     {CategoryId::Weight, "Weight", {}, nullptr},
-    {CategoryId::Power, "Power", {}, nullptr},
+    {CategoryId::Power, "Power", powerunits(), convertpower},
     {CategoryId::Pressure, "Pressure", {}, nullptr},
     {CategoryId::Speed, "Speed", {}, nullptr},
     {CategoryId::Temperature, "Temperature", {}, nullptr},
