@@ -1,0 +1,65 @@
+#include "categories/findpressure.h"
+
+#include <array>
+
+#include "core/form.h"
+#include "core/frame.h"
+
+namespace merovane {
+namespace {
+
+constexpr int kUnitCount = 9;
+
+// clang-format off
+constexpr std::array<std::string_view, kUnitCount> kUnits = {
+    "Pascals", "Millibars/Hectopascals", "Inches of water column", "Kilopascals",
+    "Inches of mercury in (Hg)", "Pounds/square inch(psi)", "Atmospheres", "Megapascals",
+    "Kilopounds/square inch"};
+
+// Row: source unit, column: destination unit. Each constant is the ratio of the two units'
+// sizes in Pascals to 8 decimal places, so small ones keep few digits and a pair and its
+// reverse need not multiply to 1. The diagonal is never read.
+constexpr double kConstants[kUnitCount][kUnitCount] = {
+    {1, 0.01, 0.00401463, 0.001, 0.0002953, 0.00014504, 0.00000987, 0.000001, 0.00000015},
+    {100, 1, 0.40146309, 0.1, 0.02953006, 0.01450377, 0.00098692, 0.0001, 0.0000145},
+    {249.0889, 2.490889, 1, 0.2490889, 0.0735561, 0.03612729, 0.00245832, 0.00024909, 0.00003613},
+    {1000, 10, 4.01463092, 1, 0.29530059, 0.14503774, 0.00986923, 0.001, 0.00014504},
+    {3386.38, 33.8638, 13.59506586, 3.38638, 1, 0.49115292, 0.03342097, 0.00338638, 0.00049115},
+    {6894.757, 68.94757, 27.67990464, 6.894757, 2.03602579, 1, 0.06804596, 0.00689476, 0.001},
+    {101325, 1013.25, 406.78247806, 101.325, 29.92133192, 14.6959494, 1, 0.101325, 0.01469595},
+    {1000000, 10000, 4014.63092093, 1000, 295.30058647, 145.0377439, 9.86923267, 1, 0.14503774},
+    {6894757, 68947.57, 27679.90464449, 6894.757, 2036.02578565, 1000, 68.04596102, 6.894757, 1}};
+// clang-format on
+
+ConversionTable buildpressuretable() {
+  ConversionTable table(kUnitCount);
+  for (int i = 0; i < kUnitCount; ++i)
+    for (int j = 0; j < kUnitCount; ++j)
+      if (i != j) table.set(i, j, PairExpression::constant(kConstants[i][j]));
+  return table;
+}
+
+}  // namespace
+
+std::span<const std::string_view> pressureunits() {
+  return kUnits;
+}
+
+const ConversionTable& pressuretable() {
+  static const ConversionTable table = buildpressuretable();
+  return table;
+}
+
+void convertpressure() {
+  runconverter(OnError::Silent, [] {
+    Form& form = frmmain();
+    const ListBox& listpresss = form.sourcelist(CategoryId::Pressure);
+    const ListBox& listpressd = form.destinationlist(CategoryId::Pressure);
+    const TextBox& txtpressfs = form.sourcebox(CategoryId::Pressure);
+    TextBox& txtpressfd = form.destinationbox(CategoryId::Pressure);
+    const double value = texttonumber(txtpressfs.Text());
+    pairscan(listpresss, listpressd, txtpressfd, pressuretable(), value);
+  });
+}
+
+}  // namespace merovane

@@ -1,0 +1,19 @@
+// Pressure: 9 units from Pascals to Kilopounds/square inch, converted by a pair scan.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "core/conversiontable.h"
+
+namespace merovane {
+
+std::span<const std::string_view> pressureunits();
+// The 72 constants as the table writes them, each a single product.
+const ConversionTable& pressuretable();
+
+// Shows in txtpressfd the text of txtpressfs, read in listpresss' unit, converted to listpressd's
+// unit. Silent on every error, an empty txtpressfs included.
+void convertpressure();
+
+}  // namespace merovane
