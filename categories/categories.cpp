@@ -5,6 +5,9 @@
 #include "categories/findforce.h"
 #include "categories/findlength.h"
 #include "categories/findpower.h"
+#include "categories/findpressure.h"
+#include "categories/findspeed.h"
+#include "categories/findvolume.h"
 
 namespace merovane {
 namespace {
@@ -28,10 +31,10 @@ const std::array<Category, kCategoryCount>& table() {
     {CategoryId::Length, "Length", lengthunits(), withcontrols<convertlength, CategoryId::Length>},
     {CategoryId::Weight, "Weight", {}, nullptr},
     {CategoryId::Power, "Power", powerunits(), convertpower},
-    {CategoryId::Pressure, "Pressure", {}, nullptr},
-    {CategoryId::Speed, "Speed", {}, nullptr},
+    {CategoryId::Pressure, "Pressure", pressureunits(), convertpressure},
+    {CategoryId::Speed, "Speed", speedunits(), convertspeed},
     {CategoryId::Temperature, "Temperature", {}, nullptr},
-    {CategoryId::Volume, "Volume", {}, nullptr},
+    {CategoryId::Volume, "Volume", volumeunits(), convertvolume},
   }};
   return kCategories;
 }
