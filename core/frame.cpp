@@ -1,5 +1,7 @@
 #include "core/frame.h"
 
+#include <array>
+
 #include "core/form.h"
 
 namespace merovane {
@@ -45,13 +47,22 @@ void pairscan(const ListBox& sourcelist, const ListBox& destinationlist, TextBox
 
 void textgrid(const ListBox& sourcelist, const ListBox& destinationlist, TextBox& destinationbox,
               const ConversionTable& table, double value) {
+  // Every text fits its cell: numbertotext never writes more than kNumberTextCapacity chars.
+  struct Cell {
+    std::array<char, kNumberTextCapacity> text;
+    int length;
+  };
   const int units = table.units();
-  std::vector<std::string> grid(static_cast<size_t>(units * units));
+  std::vector<Cell> grid(static_cast<size_t>(units * units));
   for (int i = 0; i < units; ++i)
-    for (int j = 0; j < units; ++j)
-      grid[static_cast<size_t>(i * units + j)] = numbertotext(table.convert(i, j, value));
-  showselectedcell(sourcelist, destinationlist, destinationbox, units,
-                   [&](int i, int j) { return grid[static_cast<size_t>(i * units + j)]; });
+    for (int j = 0; j < units; ++j) {
+      Cell& cell = grid[static_cast<size_t>(i * units + j)];
+      cell.length = numbertotext(table.convert(i, j, value), cell.text.data());
+    }
+  showselectedcell(sourcelist, destinationlist, destinationbox, units, [&](int i, int j) {
+    const Cell& cell = grid[static_cast<size_t>(i * units + j)];
+    return std::string(cell.text.data(), static_cast<size_t>(cell.length));
+  });
 }
 
 void numbergrid(const ListBox& sourcelist, const ListBox& destinationlist, TextBox& destinationbox,

@@ -37,6 +37,11 @@ double texttonumber(std::string_view text);
 // "." as the separator, exponent form below 1E-4 and from 1E15 on ("1.25E-07"). -0 shows "0".
 std::string numbertotext(double value);
 
+// The longest text numbertotext writes ("-1.79769313486232E+308"), with room to spare.
+inline constexpr int kNumberTextCapacity = 24;
+// The same text written into `out`, which holds kNumberTextCapacity chars; returns its length.
+int numbertotext(double value, char* out);
+
 // `value` rounded to `places` decimal places (0..15), the exact half going to the even
 // neighbour. The rounding is worked out on the double's exact binary value.
 double roundto(double value, int places);

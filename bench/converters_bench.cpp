@@ -1,0 +1,68 @@
+// The per-keystroke cost without widgets: every converter once per call through the in-memory
+// window, and the number-to-text conversion alone.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "categories/categories.h"
+#include "categories/findlength.h"
+#include "core/memoryform.h"
+#include "core/runtime.h"
+
+namespace merovane {
+namespace {
+
+// One list click of a category with the value typed and its first and last units selected.
+void BM_Converter(benchmark::State& state, CategoryId id) {
+  const Category& chosen = category(id);
+  if (chosen.listclick == nullptr) {
+    state.SkipWithError("no converter yet");
+    return;
+  }
+  MemoryForm form(unitcounts());
+  setfrmmain(&form);
+  MemoryForm::Panel& panel = form.panel(id);
+  panel.sourcebox.SetText("1234.5");
+  panel.sourcelist.select(0);
+  panel.destinationlist.select(static_cast<int>(chosen.units.size()) - 1);
+  chosen.listclick();  // the first call builds the category's table
+  for (auto _ : state) chosen.listclick();
+  benchmark::DoNotOptimize(panel.destinationbox.Text());
+  setfrmmain(nullptr);
+}
+
+void registerconverters() {
+  for (const Category& each : categories())
+    benchmark::RegisterBenchmark(("convert/" + std::string(each.caption)).c_str(), BM_Converter,
+                                 each.id);
+}
+const int registered = (registerconverters(), 0);
+
+void BM_ConvertLengthDirect(benchmark::State& state) {
+  MemoryListBox source(22), destination(22);
+  MemoryTextBox sourcebox, destinationbox;
+  sourcebox.SetText("1");
+  source.select(20);
+  destination.select(5);
+  for (auto _ : state) convertlength(source, destination, sourcebox, destinationbox);
+  benchmark::DoNotOptimize(destinationbox.Text());
+}
+BENCHMARK(BM_ConvertLengthDirect);
+
+void BM_NumberToText(benchmark::State& state) {
+  double value = 5878499562554.68;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(numbertotext(value));
+    value += 0.37;
+  }
+}
+BENCHMARK(BM_NumberToText);
+
+void BM_TextToNumber(benchmark::State& state) {
+  const std::string text = "1609.344";
+  for (auto _ : state) benchmark::DoNotOptimize(texttonumber(text));
+}
+BENCHMARK(BM_TextToNumber);
+
+}  // namespace
+}  // namespace merovane
