@@ -1,5 +1,6 @@
 #include "categories/categories.h"
 
+#include "categories/findbit.h"
 #include "categories/finddensity.h"
 #include "categories/findenergy.h"
 #include "categories/findforce.h"
@@ -7,7 +8,10 @@
 #include "categories/findpower.h"
 #include "categories/findpressure.h"
 #include "categories/findspeed.h"
+#include "categories/findtemp.h"
 #include "categories/findvolume.h"
+#include "categories/findweight1.h"
+#include "categories/finsarea.h"
 
 namespace merovane {
 namespace {
@@ -23,17 +27,18 @@ void withcontrols() {
 
 const std::array<Category, kCategoryCount>& table() {
   static const std::array<Category, kCategoryCount> kCategories = {{
-    {CategoryId::Area, "Area", {}, nullptr},
-    {CategoryId::BitsAndBytes, "Bits and Bytes", {}, nullptr},
+    {CategoryId::Area, "Area", areaunits(), convertarea},
+    {CategoryId::BitsAndBytes, "Bits and Bytes", bitunits(),
+     withcontrols<convertbits, CategoryId::BitsAndBytes>},
     {CategoryId::Density, "Density", densityunits(), convertdensity},
     {CategoryId::Energy, "Energy", energyunits(), convertenergy},
     {CategoryId::Force, "Force", forceunits(), convertforce},
     {CategoryId::Length, "Length", lengthunits(), withcontrols<convertlength, CategoryId::Length>},
-    {CategoryId::Weight, "Weight", {}, nullptr},
+    {CategoryId::Weight, "Weight", weightunits(), withcontrols<convertweight, CategoryId::Weight>},
     {CategoryId::Power, "Power", powerunits(), convertpower},
     {CategoryId::Pressure, "Pressure", pressureunits(), convertpressure},
     {CategoryId::Speed, "Speed", speedunits(), convertspeed},
-    {CategoryId::Temperature, "Temperature", {}, nullptr},
+    {CategoryId::Temperature, "Temperature", tempunits(), converttemp},
     {CategoryId::Volume, "Volume", volumeunits(), convertvolume},
   }};
   return kCategories;

@@ -1,0 +1,83 @@
+#include "categories/findtemp.h"
+
+#include <array>
+
+#include "core/form.h"
+#include "core/frame.h"
+
+namespace merovane {
+namespace {
+
+constexpr std::array<std::string_view, 5> kUnits = {"Celsius", "Fahrenheit", "Kelvin", "Rankine",
+                                                    "Reaumur"};
+constexpr int kScales = static_cast<int>(kUnits.size());
+
+// The four factors between scales that share their zero point. Every degree ratio is one of
+// them or a product of two, and the stored factors keep 8 decimal places, so 212 Fahrenheit comes
+// out as 100.00000094 Celsius.
+constexpr double kKelvinToRankine = 1.8;
+constexpr double kRankineToKelvin = 0.55555556;
+constexpr double kCelsiusToReaumur = 0.8;
+constexpr double kReaumurToCelsius = 1.25;
+
+// The value a reading of 1 has on the destination scale; the diagonal is never used.
+constexpr double kOneDegree[kScales][kScales] = {
+    {1, 33.8, 274.15, 493.47, 0.8},      {-17.22222222, 1, 255.92777778, 460.67, -13.77777778},
+    {-272.15, -457.87, 1, 1.8, -217.72}, {-272.59444444, -458.67, 0.55555556, 1, -218.07555556},
+    {1.25, 34.25, 274.4, 493.92, 1},
+};
+
+// Which pairs share their zero point and so only multiply.
+constexpr bool kProportional[kScales][kScales] = {
+    {false, false, false, false, true}, {false, false, false, false, false},
+    {false, false, false, true, false}, {false, false, true, false, false},
+    {true, false, false, false, false},
+};
+
+// The size of one source degree in destination degrees. The two products are formed in double
+// precision from the stored factors, as the scale conversion always did.
+const double kDegreeRatio[kScales][kScales] = {
+    {1, kKelvinToRankine, 1, kKelvinToRankine, kCelsiusToReaumur},
+    {kRankineToKelvin, 1, kRankineToKelvin, 1, kRankineToKelvin* kCelsiusToReaumur},
+    {1, kKelvinToRankine, 1, kKelvinToRankine, kCelsiusToReaumur},
+    {kRankineToKelvin, 1, kRankineToKelvin, 1, kRankineToKelvin* kCelsiusToReaumur},
+    {kReaumurToCelsius, kReaumurToCelsius* kKelvinToRankine, kReaumurToCelsius,
+     kReaumurToCelsius* kKelvinToRankine, 1},
+};
+
+ConversionTable buildtemptable() {
+  ConversionTable table(kScales);
+  for (int s = 0; s < kScales; ++s)
+    for (int d = 0; d < kScales; ++d) {
+      if (s == d) continue;
+      table.set(s, d,
+                kProportional[s][d] ? PairExpression::constant(kOneDegree[s][d])
+                                    : PairExpression::offset(kOneDegree[s][d], kDegreeRatio[s][d]));
+    }
+  return table;
+}
+
+}  // namespace
+
+std::span<const std::string_view> tempunits() {
+  return kUnits;
+}
+
+const ConversionTable& temptable() {
+  static const ConversionTable table = buildtemptable();
+  return table;
+}
+
+void converttemp() {
+  runconverter(OnError::Silent, [] {
+    Form& form = frmmain();
+    const ListBox& listtemps = form.sourcelist(CategoryId::Temperature);
+    const ListBox& listtempd = form.destinationlist(CategoryId::Temperature);
+    const TextBox& txtftemps = form.sourcebox(CategoryId::Temperature);
+    TextBox& txtftempd = form.destinationbox(CategoryId::Temperature);
+    const double value = texttonumber(txtftemps.Text());
+    pairscan(listtemps, listtempd, txtftempd, temptable(), value);
+  });
+}
+
+}  // namespace merovane

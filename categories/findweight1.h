@@ -1,0 +1,21 @@
+// Weight: 23 units from Micrograms to Long Tons, converted through a result grid of texts.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "core/controls.h"
+#include "core/conversiontable.h"
+
+namespace merovane {
+
+std::span<const std::string_view> weightunits();
+// The 506 constants, built once from the microgram column by the table's rule.
+const ConversionTable& weighttable();
+
+// Shows in txtweightd the text in listweights' unit converted to listweightd's unit. Any error
+// is shown in a message box; an empty txtweights does nothing.
+void convertweight(ListBox& listweights, ListBox& listweightd, TextBox& txtweights,
+                   TextBox& txtweightd);
+
+}  // namespace merovane

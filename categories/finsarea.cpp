@@ -1,0 +1,89 @@
+#include "categories/finsarea.h"
+
+#include <array>
+
+#include "core/form.h"
+#include "core/frame.h"
+
+namespace merovane {
+namespace {
+
+constexpr std::array<std::string_view, 12> kUnits = {"Square centimeters",
+                                                     "Square meters",
+                                                     "Square kilometers",
+                                                     "Ares",
+                                                     "Hectares",
+                                                     "Square inches",
+                                                     "Square feet",
+                                                     "Square yard",
+                                                     "Square rods",
+                                                     "Square chains",
+                                                     "Acres",
+                                                     "Square miles"};
+constexpr int kAreaUnits = static_cast<int>(kUnits.size());
+
+// Marks the diagonal, which takes the value unchanged and has no constant.
+constexpr double kSame = 1;
+
+// Source unit by row, destination unit by column. The constants are the size ratios at 8
+// decimal places, so small ones are coarse (Square centimeters to Acres is 2e-08); four of the
+// smallest keep more digits, and Square kilometers to Square feet keeps 7 places.
+constexpr double kConstants[kAreaUnits][kAreaUnits] = {
+    {kSame, 0.0001, 1e-10, 1e-06, 1e-08, 0.15500031, 0.00107639, 0.0001196, 3.95e-06, 2.5e-07,
+     2e-08, 3.86102159e-11},
+    {10000, kSame, 1e-06, 0.01, 0.0001, 1550.00310001, 10.76391042, 1.19599005, 0.03953686,
+     0.00247105, 0.00024711, 3.9e-07},
+    {10000000000, 1000000, kSame, 10000, 100, 1550003100.0062, 10763910.4167097, 1195990.04630108,
+     39536.86103475, 2471.05381467, 247.10538147, 0.38610216},
+    {1000000, 100, 0.0001, kSame, 0.01, 155000.31000062, 1076.39104167, 119.59900463, 3.9536861,
+     0.24710538, 0.02471054, 3.861e-05},
+    {100000000, 10000, 0.01, 100, kSame, 15500031.000062, 107639.1041671, 11959.90046301,
+     395.36861035, 24.71053815, 2.47105381, 0.00386102},
+    {6.4516, 0.00064516, 6.4516e-10, 6.45e-06, 6e-08, kSame, 0.00694444, 0.0007716, 2.551e-05,
+     1.59e-06, 1.6e-07, 2.49097669e-10},
+    {929.0304, 0.09290304, 9e-08, 0.00092903, 9.29e-06, 144, kSame, 0.11111111, 0.00367309,
+     0.00022957, 2.296e-05, 4e-08},
+    {8361.2736, 0.83612736, 8.4e-07, 0.00836127, 8.361e-05, 1296, 9, kSame, 0.03305785, 0.00206612,
+     0.00020661, 3.2e-07},
+    {252928.5264, 25.29285264, 2.529e-05, 0.25292853, 0.00252929, 39204, 272.25, 30.25, kSame,
+     0.0625, 0.00625, 9.77e-06},
+    {4046856.4224, 404.68564224, 0.00040469, 4.04685642, 0.04046856, 627264, 4356, 484, 16, kSame,
+     0.1, 0.00015625},
+    {40468564.224, 4046.8564224, 0.00404686, 40.46856422, 0.40468564, 6272640, 43560, 4840, 160, 10,
+     kSame, 0.0015625},
+    {25899881103.36, 2589988.110336, 2.58998811, 25899.88110336, 258.99881103, 4014489600, 27878400,
+     3097600, 102400, 6400, 640, kSame},
+};
+
+ConversionTable buildareatable() {
+  ConversionTable table(kAreaUnits);
+  for (int i = 0; i < kAreaUnits; ++i)
+    for (int j = 0; j < kAreaUnits; ++j)
+      if (i != j) table.set(i, j, PairExpression::constant(kConstants[i][j]));
+  return table;
+}
+
+}  // namespace
+
+std::span<const std::string_view> areaunits() {
+  return kUnits;
+}
+
+const ConversionTable& areatable() {
+  static const ConversionTable table = buildareatable();
+  return table;
+}
+
+void convertarea() {
+  runconverter(OnError::Silent, [] {
+    Form& form = frmmain();
+    const ListBox& listareas = form.sourcelist(CategoryId::Area);
+    const ListBox& listaread = form.destinationlist(CategoryId::Area);
+    const TextBox& txtfas = form.sourcebox(CategoryId::Area);
+    TextBox& txtfad = form.destinationbox(CategoryId::Area);
+    const double value = texttonumber(txtfas.Text());
+    pairscan(listareas, listaread, txtfad, areatable(), value);
+  });
+}
+
+}  // namespace merovane

@@ -1,0 +1,19 @@
+// Area: twelve units from Square centimeters to Square miles, converted by a pair scan.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "core/conversiontable.h"
+
+namespace merovane {
+
+std::span<const std::string_view> areaunits();
+// The 132 constants, each exactly as the system has always multiplied by it.
+const ConversionTable& areatable();
+
+// Shows in txtfad the text of txtfas converted from listareas' unit to listaread's unit. Silent
+// on every error, an empty txtfas included.
+void convertarea();
+
+}  // namespace merovane
