@@ -22,6 +22,19 @@ PairExpression PairExpression::offset(double c, double k) {
   return expression;
 }
 
+PairExpression PairExpression::fromcell(const PairCell& cell) {
+  if (cell.count > cell.factors.size()) throw std::length_error("a cell has 0 to 4 factors");
+  PairExpression expression(cell.kind);
+  expression.places_ = cell.places;
+  expression.count_ = cell.count;
+  expression.factors_ = cell.factors;
+  return expression;
+}
+
+PairCell PairExpression::cell() const {
+  return PairCell{kind_, places_, count_, factors_};
+}
+
 double PairExpression::apply(double value) const {
   switch (kind_) {
     case Kind::Unchanged:
@@ -36,6 +49,13 @@ double PairExpression::apply(double value) const {
   double product = value;
   for (int index = 0; index < count_; ++index) product = checkfloat(product * factors_[index]);
   return places_ == kNoRounding ? product : roundto(product, places_);
+}
+
+ConversionTable::ConversionTable(int units, std::span<const PairCell> cells) : units_(units) {
+  if (units < 0 || cells.size() != static_cast<size_t>(units * units))
+    throw std::length_error("a table of n units has n * n cells");
+  cells_.reserve(cells.size());
+  for (const PairCell& cell : cells) cells_.push_back(PairExpression::fromcell(cell));
 }
 
 double ConversionTable::constant(int source, int destination) const {

@@ -7,11 +7,14 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <vector>
 
 namespace merovane {
 
 inline constexpr int kNoRounding = -1;
+
+struct PairCell;
 
 class PairExpression {
  public:
@@ -24,6 +27,9 @@ class PairExpression {
   static PairExpression constant(double factor) { return chain({factor}); }
   // The value times each factor in turn, then rounded to `places` decimal places if given.
   static PairExpression chain(std::initializer_list<double> factors, int places = kNoRounding);
+  // The expression a table written out as constant data holds; cell() gives it back.
+  static PairExpression fromcell(const PairCell& cell);
+  PairCell cell() const;
 
   // The pair's result for `value`, with the floating-point check after every product; raises
   // the floating-point error on overflow.
@@ -43,10 +49,20 @@ class PairExpression {
   std::array<double, 4> factors_{};
 };
 
+// A pair's expression as plain constant data, for tables prebuilt at build time.
+struct PairCell {
+  PairExpression::Kind kind = PairExpression::Kind::Unchanged;
+  std::int8_t places = kNoRounding;
+  std::uint8_t count = 0;
+  std::array<double, 4> factors{};
+};
+
 class ConversionTable {
  public:
   explicit ConversionTable(int units)
       : units_(units), cells_(static_cast<size_t>(units * units), PairExpression::unchanged()) {}
+  // A table from its units * units cells, row by row; throws std::length_error on another count.
+  ConversionTable(int units, std::span<const PairCell> cells);
 
   int units() const { return units_; }
   const PairExpression& at(int source, int destination) const {
