@@ -9,9 +9,12 @@
 namespace merovane {
 
 std::span<const std::string_view> densityunits();
-// The 272 pairs: constants built once from the kilograms per cubic meter column by the table's
-// rule, 26 unchanged pairs between units of one size, and four listed exceptions.
+// The 272 pairs: constants built from the kilograms per cubic meter column by the table's rule
+// when the program is built, 26 unchanged pairs between units of one size, and four listed
+// exceptions.
 const ConversionTable& densitytable();
+// The same table worked out by the rule with exact arithmetic (slow; for the build and tests).
+ConversionTable builddensitytable();
 
 // Shows in txtdensityd the text of txtdensitys converted from listdensitys' unit to
 // listdensityd's unit. Silent on every error, an empty source text among them.

@@ -10,8 +10,11 @@
 namespace merovane {
 
 std::span<const std::string_view> lengthunits();
-// The 462 constants, built once from the millimeter column by the table's rule.
+// The 462 constants, built from the millimeter column by the table's rule when the program is
+// built.
 const ConversionTable& lengthtable();
+// The same table worked out by the rule with exact arithmetic (slow; for the build and tests).
+ConversionTable buildlengthtable();
 
 // Shows in txtfld the text in listlengths' unit converted to listlengthd's unit. Silent on
 // every error; an empty txtfls does nothing.

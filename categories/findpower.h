@@ -9,9 +9,12 @@
 namespace merovane {
 
 std::span<const std::string_view> powerunits();
-// The 420 pairs: constants built once from the jouls/hour column by the table's rule, the two
-// unchanged pairs between jouls/second and Watts, and the 25 chains where the rule gives zero.
+// The 420 pairs: constants built from the jouls/hour column by the table's rule when the program
+// is built, the two unchanged pairs between jouls/second and Watts, and the 25 chains where the
+// rule gives zero.
 const ConversionTable& powertable();
+// The same table worked out by the rule with exact arithmetic (slow; for the build and tests).
+ConversionTable buildpowertable();
 
 // Shows in txtfpowerd the text of txtfpowers converted from listpowers' unit to listpowerd's
 // unit. Silent on every error, an empty source text among them.

@@ -1,116 +1,18 @@
 #include "categories/findspeed.h"
 
-#include <algorithm>
-#include <array>
-#include <initializer_list>
-#include <stdexcept>
-#include <string>
-#include <vector>
-
+#include "categories/prebuilt.h"
 #include "core/form.h"
 #include "core/frame.h"
-#include "core/ruletable.h"
 
 namespace merovane {
-namespace {
-
-// clang-format off
-constexpr std::array<std::string_view, 20> kUnits = {
-    "Centimeters/minute", "Centimeters/second", "Feet/hour", "Feet/minute", "Feet/second",
-    "Inches/minute", "Inches/second", "Kilometers/hour", "Kilometers/second", "Knots",
-    "Meters/hour", "Meters/minute", "Meters/second", "Miles/hour", "Miles/minute", "Miles/second",
-    "Speed of light", "Yards/hour", "Yards/minute", "Yards/second"};
-// clang-format on
-
-int position(std::string_view unit) {
-  const auto found = std::find(kUnits.begin(), kUnits.end(), unit);
-  if (found == kUnits.end()) throw std::logic_error("no speed unit " + std::string(unit));
-  return static_cast<int>(found - kUnits.begin());
-}
-
-// The speed of one unit in meters per second. Feet/hour, Inches/minute and Yards/hour measure
-// with the inch of 1/39.37 meter; every other imperial unit with the inch of 0.0254 meter, so
-// the two families differ by two parts in a million.
-const std::vector<ExactDecimal>& meterspersecond() {
-  static const std::vector<ExactDecimal> column = [] {
-    const auto d = [](std::string_view decimal) { return ExactDecimal::parse(decimal); };
-    const ExactDecimal minute = 60, hour = 3600;
-    const ExactDecimal inchespermeter = d("39.37");
-    const ExactDecimal mile = d("1609.344");
-    // clang-format off
-    return std::vector<ExactDecimal>{
-        d("0.01") / minute, d("0.01"),
-        ExactDecimal(12) / inchespermeter / hour, d("0.3048") / minute, d("0.3048"),
-        ExactDecimal(1) / inchespermeter / minute, d("0.0254"),
-        ExactDecimal(1000) / hour, ExactDecimal(1000),
-        ExactDecimal(1852) / hour,
-        ExactDecimal(1) / hour, ExactDecimal(1) / minute, ExactDecimal(1),
-        mile / hour, mile / minute, mile,
-        ExactDecimal(299790000),
-        ExactDecimal(36) / inchespermeter / hour, d("0.9144") / minute, d("0.9144")};
-    // clang-format on
-  }();
-  return column;
-}
-
-// 6 decimal places, an exact half away from zero; then 15 significant digits where more remain,
-// which happens only to a few constants out of Speed of light.
-ExactDecimal speedrule(const ExactDecimal& quotient) {
-  const ExactDecimal places = quotient.roundplaces(6, Rounding::HalfAwayFromZero);
-  if (places.significantdigits() > 15)
-    return places.roundsignificant(15, Rounding::HalfAwayFromZero);
-  return places;
-}
-
-ConversionTable buildspeedtable() {
-  ConversionTable table = ruletable(meterspersecond(), speedrule);
-  const auto chain = [&table](std::string_view source, std::string_view destination,
-                              std::initializer_list<double> factors) {
-    constexpr int kPlaces = 7;
-    table.set(position(source), position(destination), PairExpression::chain(factors, kPlaces));
-  };
-
-  // Pairs whose constant would round to zero go through intermediate units, each factor being
-  // the table's own constant for one step of the path, multiplied in the order written here
-  // (not always the order of the path).
-  chain("Centimeters/minute", "Kilometers/second", {0.000167, 0.001});
-  chain("Centimeters/minute", "Miles/second", {0.000621, 0.000167});
-  chain("Centimeters/minute", "Speed of light", {0.000003, 0.000167, 0.001});
-  chain("Centimeters/second", "Speed of light", {0.00001, 0.000003});
-  chain("Feet/hour", "Kilometers/second", {0.000085, 0.001});
-  chain("Feet/hour", "Miles/second", {0.000003, 0.016667});
-  chain("Feet/hour", "Speed of light", {0.000003, 0.000085, 0.001});
-  chain("Feet/minute", "Speed of light", {0.000005, 0.000003});
-  chain("Feet/second", "Speed of light", {0.000305, 0.000003});
-  chain("Inches/minute", "Kilometers/second", {0.001524, 0.000278});
-  chain("Inches/minute", "Miles/second", {0.000016, 0.016667});
-  chain("Inches/minute", "Speed of light", {0.001524, 0.000278, 0.000003});
-  chain("Inches/second", "Speed of light", {0.000025, 0.000003});
-  chain("Kilometers/hour", "Speed of light", {0.000278, 0.000003});
-  chain("Knots", "Speed of light", {0.000514, 0.000003});
-  chain("Meters/hour", "Kilometers/second", {0.001, 0.000278});
-  chain("Meters/hour", "Miles/second", {0.00001, 0.016667});
-  chain("Meters/hour", "Speed of light", {0.001, 0.000278, 0.000003});
-  chain("Meters/minute", "Speed of light", {0.000017, 0.000003});
-  chain("Meters/second", "Speed of light", {0.001, 0.000003});
-  chain("Miles/hour", "Speed of light", {0.000447, 0.000003});
-  chain("Miles/minute", "Speed of light", {0.026822, 0.000003});
-  chain("Yards/hour", "Kilometers/second", {0.000914, 0.000278});
-  chain("Yards/hour", "Miles/second", {0.000009, 0.016667});
-  chain("Yards/hour", "Speed of light", {0.000914, 0.000278, 0.000003});
-  chain("Yards/minute", "Speed of light", {0.000015, 0.000003});
-  chain("Yards/second", "Speed of light", {0.000914, 0.000003});
-  return table;
-}
-
-}  // namespace
 
 std::span<const std::string_view> speedunits() {
-  return kUnits;
+  return kSpeedUnits;
 }
 
 const ConversionTable& speedtable() {
-  static const ConversionTable table = buildspeedtable();
+  static const ConversionTable table(static_cast<int>(kSpeedUnits.size()),
+                                     prebuiltcells(CategoryId::Speed));
   return table;
 }
 

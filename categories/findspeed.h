@@ -1,6 +1,7 @@
 // Speed: 20 units from Centimeters/minute to Yards/second, converted by a pair scan.
 #pragma once
 
+#include <array>
 #include <span>
 #include <string_view>
 
@@ -8,10 +9,20 @@
 
 namespace merovane {
 
+// clang-format off
+inline constexpr std::array<std::string_view, 20> kSpeedUnits = {
+    "Centimeters/minute", "Centimeters/second", "Feet/hour", "Feet/minute", "Feet/second",
+    "Inches/minute", "Inches/second", "Kilometers/hour", "Kilometers/second", "Knots",
+    "Meters/hour", "Meters/minute", "Meters/second", "Miles/hour", "Miles/minute", "Miles/second",
+    "Speed of light", "Yards/hour", "Yards/minute", "Yards/second"};
+// clang-format on
+
 std::span<const std::string_view> speedunits();
-// The single constants built once from the meters-per-second column by the table's rule, with
-// the chain pairs set on top.
+// The single constants built from the meters-per-second column by the table's rule when the
+// program is built, with the chain pairs set on top.
 const ConversionTable& speedtable();
+// The same table worked out by the rule with exact arithmetic (slow; for the build and tests).
+ConversionTable buildspeedtable();
 
 // Shows in txtspeedd the text of txtspeeds, read in listspeeds' unit, converted to listspeedd's
 // unit. Silent on every error, an empty txtspeeds included.

@@ -1,6 +1,7 @@
 // Volume: 21 units from Barrels to Tea spoons, converted by a pair scan.
 #pragma once
 
+#include <array>
 #include <span>
 #include <string_view>
 
@@ -8,10 +9,20 @@
 
 namespace merovane {
 
+// clang-format off
+inline constexpr std::array<std::string_view, 21> kVolumeUnits = {
+    "Barrels", "Bushels", "Centiliters", "Cubic centimeters", "Cubic decimeters",
+    "Cubic decameters", "Cubic feet", "Cubic inches", "Cubic meters", "Cubic millimeters",
+    "Cubic yards", "Cups", "Deciliters", "Fluid ounces", "Gallons", "Liters", "Milliliters",
+    "Pints", "Quarts", "Table spoons", "Tea spoons"};
+// clang-format on
+
 std::span<const std::string_view> volumeunits();
-// The single constants built once from the cubic-millimeter column by the table's rule, with the
-// equal-unit, doubling and chain pairs set on top.
+// The single constants built from the cubic-millimeter column by the table's rule when the
+// program is built, with the equal-unit, doubling and chain pairs set on top.
 const ConversionTable& volumetable();
+// The same table worked out by the rule with exact arithmetic (slow; for the build and tests).
+ConversionTable buildvolumetable();
 
 // Shows in txtvolumed the text of txtvolumes, read in listvolumes' unit, converted to
 // listvolumed's unit. Silent on every error, an empty txtvolumes included.

@@ -10,8 +10,11 @@
 namespace merovane {
 
 std::span<const std::string_view> weightunits();
-// The 506 constants, built once from the microgram column by the table's rule.
+// The 506 constants, built from the microgram column by the table's rule when the program is
+// built.
 const ConversionTable& weighttable();
+// The same table worked out by the rule with exact arithmetic (slow; for the build and tests).
+ConversionTable buildweighttable();
 
 // Shows in txtweightd the text in listweights' unit converted to listweightd's unit. Any error
 // is shown in a message box; an empty txtweights does nothing.

@@ -1,0 +1,16 @@
+// The rule-built tables, worked out by their rules at build time (merovane-tablegen) and compiled
+// in as constant data, so that no conversion does exact arithmetic at run time.
+#pragma once
+
+#include <span>
+
+#include "core/conversiontable.h"
+#include "core/form.h"
+
+namespace merovane {
+
+// The cells of a rule-built category's table, row by row; empty for a category whose table is
+// written out by hand.
+std::span<const PairCell> prebuiltcells(CategoryId id);
+
+}  // namespace merovane
