@@ -1,0 +1,48 @@
+#include "forms/application.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+#include <cmath>
+
+namespace merovane {
+namespace {
+
+// The layout is fixed in pixels, so the fonts are too: a point is 96/72 pixel, whatever the
+// screen reports.
+QFont boldfont(const char* family, double points) {
+  QFont font(QString::fromLatin1(family));
+  font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+  font.setBold(true);
+  return font;
+}
+
+}  // namespace
+
+void setupapplication(QApplication& application) {
+  application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  // Metric-compatible stand-ins first, so captions fit their buttons as they were drawn.
+  QFont::insertSubstitutions(
+      QStringLiteral("MS Sans Serif"),
+      {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
+       QStringLiteral("Arimo"), QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
+  QFont::insertSubstitutions(QStringLiteral("Arial"),
+                             {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                              QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
+  application.setApplicationName(QStringLiteral("Merovane"));
+  application.setDesktopFileName(QStringLiteral("merovane"));
+  application.setWindowIcon(merovaneicon());
+}
+
+QIcon merovaneicon() {
+  return QIcon(QStringLiteral(":/icons/merovane.png"));
+}
+
+QFont mssansserif(double points) {
+  return boldfont("MS Sans Serif", points);
+}
+
+QFont arial(double points) {
+  return boldfont("Arial", points);
+}
+
+}  // namespace merovane

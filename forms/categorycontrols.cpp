@@ -1,0 +1,133 @@
+#include "forms/categorycontrols.h"
+
+#include <array>
+
+namespace merovane {
+namespace {
+
+using enum CategoryId;
+using enum Side;
+
+// The names are the window's own, irregular ones included (txtfas, frameprees, cmdmassmain).
+constexpr std::array<CategoryControls, kCategoryCount> kControls = {{
+    {Area,
+     "cmdareamain",
+     240,
+     360,
+     1,
+     {"frameareas", "listareas", "txtfas", 13, 14, 15},
+     {"framearead", "listaread", "txtfad", 16, 17, 18},
+     Destination,
+     true},
+    {BitsAndBytes,
+     "cmdbitmain",
+     6960,
+     360,
+     2,
+     {"framebits", "listbits", "txtbits", 79, 83, 81},
+     {"framebitd", "listbitd", "txtbitd", 80, 84, 82},
+     Destination,
+     true},
+    {Density,
+     "cmddensitymain",
+     8640,
+     960,
+     3,
+     {"framedensitys", "listdensitys", "txtdensitys", 73, 77, 75},
+     {"framedensityd", "listdensityd", "txtdensityd", 74, 78, 76},
+     Destination,
+     true},
+    {Energy,
+     "cmdenergymain",
+     5280,
+     960,
+     4,
+     {"frameenergys", "listenergys", "txtenergyfs", 43, 47, 45},
+     {"frameenergyd", "listenergyd", "txtenergyfd", 44, 48, 46},
+     Destination,
+     false},
+    {Force,
+     "cmdforcemain",
+     5280,
+     360,
+     5,
+     {"frameforces", "listforces", "txtfforces", 22, 23, 24},
+     {"frameforced", "listforced", "txtfforced", 19, 20, 21},
+     Destination,
+     true},
+    {Length,
+     "cmdlenmain",
+     1920,
+     960,
+     6,
+     {"framelens", "listlengths", "txtfls", 28, 29, 30},
+     {"framelend", "listlengthd", "txtfld", 25, 26, 27},
+     Destination,
+     true},
+    {Weight,
+     "cmdmassmain",
+     1920,
+     360,
+     7,
+     {"frameweights", "listweights", "txtweights", 55, 59, 57},
+     {"frameweightd", "listweightd", "txtweightd", 56, 60, 58},
+     Source,
+     true},
+    {Power,
+     "cmdpowermain",
+     240,
+     960,
+     8,
+     {"framepowers", "listpowers", "txtfpowers", 34, 35, 36},
+     {"framepowerd", "listpowerd", "txtfpowerd", 31, 32, 33},
+     Destination,
+     true},
+    {Pressure,
+     "cmdpressmain",
+     6960,
+     960,
+     9,
+     {"frameprees", "listpresss", "txtpressfs", 49, 53, 51},
+     {"framepressd", "listpressd", "txtpressfd", 50, 54, 52},
+     Destination,
+     true},
+    {Speed,
+     "cmdspeedmain",
+     8640,
+     360,
+     10,
+     {"framespeeds", "listspeeds", "txtspeeds", 67, 71, 69},
+     {"framespeedd", "listspeedd", "txtspeedd", 68, 72, 70},
+     Destination,
+     true},
+    {Temperature,
+     "cmdtempmain",
+     3600,
+     960,
+     11,
+     {"frametemps", "listtemps", "txtftemps", 40, 41, 42},
+     {"frametempd", "listtempd", "txtftempd", 37, 38, 39},
+     Destination,
+     true},
+    {Volume,
+     "cmdvolumemain",
+     3600,
+     360,
+     12,
+     {"framevolumes", "listvolumes", "txtvolumes", 61, 65, 63},
+     {"framevolumed", "listvolumed", "txtvolumed", 62, 66, 64},
+     Destination,
+     true},
+}};
+
+}  // namespace
+
+std::span<const CategoryControls> categorycontrols() {
+  return kControls;
+}
+
+const CategoryControls& categorycontrols(CategoryId id) {
+  return kControls[static_cast<size_t>(id)];
+}
+
+}  // namespace merovane

@@ -1,0 +1,67 @@
+// frmmain: the one main window. A frame of twelve category buttons and, below it, the 24 unit
+// frames of which only the current category's two are shown. The current category is stored
+// nowhere: it is the blue button and the visible pair of frames.
+#pragma once
+
+#include <QGroupBox>
+#include <QWidget>
+#include <array>
+
+#include "core/form.h"
+#include "forms/categorycontrols.h"
+#include "forms/qtcontrols.h"
+
+namespace merovane {
+
+class FrmMain : public QWidget, public Form {
+ public:
+  // Builds the window, installs it as frmmain() with its message box, and runs Form_Load.
+  FrmMain();
+  ~FrmMain() override;
+
+  ListBox& sourcelist(CategoryId id) override { return list(id, Side::Source); }
+  ListBox& destinationlist(CategoryId id) override { return list(id, Side::Destination); }
+  TextBox& sourcebox(CategoryId id) override { return box(id, Side::Source); }
+  TextBox& destinationbox(CategoryId id) override { return box(id, Side::Destination); }
+
+  // Paints all twelve category buttons grey.
+  void colorsetforbutton();
+
+  CategoryButton& button(CategoryId id) { return *panel(id).button; }
+  QGroupBox& frame(CategoryId id, Side side);
+  UnitList& list(CategoryId id, Side side);
+  UnitBox& box(CategoryId id, Side side);
+
+ private:
+  struct UnitFrame {
+    QGroupBox* frame = nullptr;
+    UnitList* list = nullptr;
+    UnitBox* box = nullptr;
+  };
+  struct CategoryPanel {
+    CategoryButton* button = nullptr;
+    UnitFrame source, destination;
+  };
+
+  CategoryPanel& panel(CategoryId id) { return panels_[static_cast<size_t>(id)]; }
+  UnitFrame& unitframe(CategoryId id, Side side);
+
+  void buildcategoryframe();
+  void buildunitframe(const CategoryControls& controls, Side side);
+  void setkeyboardorder();
+  void centreonscreen();
+
+  void Form_Load();
+  // The Click handler of a category button.
+  void categoryclick(CategoryId id);
+  // The KeyPress handler of a source box, after its filter: runs the named list's Click.
+  void sourcekeypress(CategoryId id, bool kept);
+
+  std::array<CategoryPanel, kCategoryCount> panels_;
+  QtMessageBox messagebox_{this};
+};
+
+// The installed main window with its Qt controls.
+FrmMain& mainwindow();
+
+}  // namespace merovane

@@ -1,0 +1,43 @@
+#include "forms/keyfilter.h"
+
+#include <QKeyEvent>
+
+namespace merovane {
+
+std::optional<int> typedcharacter(const QKeyEvent& event) {
+  const Qt::KeyboardModifiers modifiers = event.modifiers();
+  // Alt combinations are menu keys on the desktop, not characters; Ctrl+Alt is AltGr there.
+  const bool alt = modifiers.testFlag(Qt::AltModifier);
+  const bool control = modifiers.testFlag(Qt::ControlModifier) && !alt;
+  const int key = event.key();
+
+  switch (key) {
+    case Qt::Key_Backspace:
+      return control ? 127 : 8;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return control ? 10 : 13;
+    case Qt::Key_Escape:
+      return 27;
+    case Qt::Key_Delete:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      return std::nullopt;
+    default:
+      break;
+  }
+  if (alt) return std::nullopt;
+  // Some platforms report Ctrl+C with the plain letter as text; the character is its control code.
+  if (control) {
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) return key - Qt::Key_A + 1;
+    return std::nullopt;
+  }
+  const QString text = event.text();
+  if (text.isEmpty()) return std::nullopt;
+  const int code = text.at(0).unicode();
+  // Some keyboards report Delete as the DEL character; it edits, it types nothing.
+  if (code == 127) return std::nullopt;
+  return code;
+}
+
+}  // namespace merovane

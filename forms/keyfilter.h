@@ -1,0 +1,21 @@
+// What a key press types into a text box, as the boxes' KeyPress handlers see it, and which of
+// those characters a box accepts.
+#pragma once
+
+#include <optional>
+
+class QKeyEvent;
+
+namespace merovane {
+
+// The character code a key press types: the toolkit's text for the key, with Backspace as 8,
+// Enter as 13, Escape as 27 and Ctrl+letter as its control code (Ctrl+C 3, Ctrl+V 22). Keys that
+// type nothing (arrows, Home, End, Delete, Tab, Shift, Alt combinations) give no code.
+std::optional<int> typedcharacter(const QKeyEvent& event);
+
+// Whether a typed character may join a box's text: Backspace, ".", "/" and the digits.
+constexpr bool passesfilter(int code) {
+  return code == 8 || (code >= 46 && code <= 57);
+}
+
+}  // namespace merovane
