@@ -27,28 +27,34 @@ void withcontrols() {
 
 const std::array<Category, kCategoryCount>& table() {
   static const std::array<Category, kCategoryCount> kCategories = {{
-    {CategoryId::Area, "Area", areaunits(), convertarea},
-    {CategoryId::BitsAndBytes, "Bits and Bytes", bitunits(),
-     withcontrols<convertbits, CategoryId::BitsAndBytes>},
-    {CategoryId::Density, "Density", densityunits(), convertdensity},
-    {CategoryId::Energy, "Energy", energyunits(), convertenergy},
-    {CategoryId::Force, "Force", forceunits(), convertforce},
-    {CategoryId::Length, "Length", lengthunits(), withcontrols<convertlength, CategoryId::Length>},
-    {CategoryId::Weight, "Weight", weightunits(), withcontrols<convertweight, CategoryId::Weight>},
-    {CategoryId::Power, "Power", powerunits(), convertpower},
-    {CategoryId::Pressure, "Pressure", pressureunits(), convertpressure},
-    {CategoryId::Speed, "Speed", speedunits(), convertspeed},
-    {CategoryId::Temperature, "Temperature", tempunits(), converttemp},
-    {CategoryId::Volume, "Volume", volumeunits(), convertvolume},
+      {CategoryId::Area, "Area", areaunits(), convertarea},
+      {CategoryId::BitsAndBytes, "Bits and Bytes", bitunits(),
+       withcontrols<convertbits, CategoryId::BitsAndBytes>},
+      {CategoryId::Density, "Density", densityunits(), convertdensity},
+      {CategoryId::Energy, "Energy", energyunits(), convertenergy},
+      {CategoryId::Force, "Force", forceunits(), convertforce},
+      {CategoryId::Length, "Length", lengthunits(),
+       withcontrols<convertlength, CategoryId::Length>},
+      {CategoryId::Weight, "Weight", weightunits(),
+       withcontrols<convertweight, CategoryId::Weight>},
+      {CategoryId::Power, "Power", powerunits(), convertpower},
+      {CategoryId::Pressure, "Pressure", pressureunits(), convertpressure},
+      {CategoryId::Speed, "Speed", speedunits(), convertspeed},
+      {CategoryId::Temperature, "Temperature", tempunits(), converttemp},
+      {CategoryId::Volume, "Volume", volumeunits(), convertvolume},
   }};
   return kCategories;
 }
 
 }  // namespace
 
-std::span<const Category> categories() { return table(); }
+std::span<const Category> categories() {
+  return table();
+}
 
-const Category& category(CategoryId id) { return table()[static_cast<size_t>(id)]; }
+const Category& category(CategoryId id) {
+  return table()[static_cast<size_t>(id)];
+}
 
 std::array<int, kCategoryCount> unitcounts() {
   std::array<int, kCategoryCount> counts{};
