@@ -41,18 +41,20 @@ class Recorder : public ErrorTap {
   std::optional<std::string> description_;
 };
 
-// An in-memory window, installed as frmmain for as long as it lives.
+// An in-memory window, installed as frmmain for as long as it lives; whatever was installed
+// before (the real window, when the tool's code runs inside the window program's tests) comes
+// back afterwards.
 class Session {
  public:
-  Session() : form_(unitcounts()) {
-    setfrmmain(&form_);
-    setmessagebox(&messages_);
-    seterrortap(&recorder_);
-  }
+  Session()
+      : form_(unitcounts()),
+        previouswindow_(setfrmmain(&form_)),
+        previousmessagebox_(setmessagebox(&messages_)),
+        previoustap_(seterrortap(&recorder_)) {}
   ~Session() {
-    seterrortap(nullptr);
-    setmessagebox(nullptr);
-    setfrmmain(nullptr);
+    seterrortap(previoustap_);
+    setmessagebox(previousmessagebox_);
+    setfrmmain(previouswindow_);
   }
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
@@ -80,6 +82,9 @@ class Session {
   MemoryForm form_;
   MemoryMessageBox messages_;
   Recorder recorder_;
+  Form* previouswindow_;
+  MessageBox* previousmessagebox_;
+  ErrorTap* previoustap_;
 };
 
 void listcategories(std::ostream& out) {

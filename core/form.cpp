@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace merovane {
 namespace {
@@ -17,16 +18,16 @@ Form& frmmain() {
   return *mainwindow;
 }
 
-void setfrmmain(Form* window) {
-  mainwindow = window;
+Form* setfrmmain(Form* window) {
+  return std::exchange(mainwindow, window);
 }
 
 void MsgBox(const std::string& prompt) {
   if (messagebox != nullptr) messagebox->MsgBox(prompt);
 }
 
-void setmessagebox(MessageBox* box) {
-  messagebox = box;
+MessageBox* setmessagebox(MessageBox* box) {
+  return std::exchange(messagebox, box);
 }
 
 }  // namespace merovane

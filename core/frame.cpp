@@ -1,6 +1,7 @@
 #include "core/frame.h"
 
 #include <array>
+#include <utility>
 
 #include "core/form.h"
 
@@ -21,8 +22,8 @@ void showselectedcell(const ListBox& sourcelist, const ListBox& destinationlist,
 }
 }  // namespace
 
-void seterrortap(ErrorTap* tap) {
-  errortap = tap;
+ErrorTap* seterrortap(ErrorTap* tap) {
+  return std::exchange(errortap, tap);
 }
 
 void handleerror(OnError onerror, const RuntimeError& error) noexcept {

@@ -24,7 +24,8 @@ class ErrorTap {
   virtual ~ErrorTap() = default;
   virtual void failed(const RuntimeError& error) = 0;
 };
-void seterrortap(ErrorTap* tap);
+// Installs the tap; returns the one installed before.
+ErrorTap* seterrortap(ErrorTap* tap);
 
 // The handler: every error of a conversion ends here and never reaches the caller.
 void handleerror(OnError onerror, const RuntimeError& error) noexcept;

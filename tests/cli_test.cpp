@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "categories/categories.h"
 #include "cli/convert.h"
+#include "core/memoryform.h"
 
 namespace merovane {
 namespace {
@@ -116,6 +118,23 @@ TEST(Cli, HelpVersionAndWrongCalls) {
     EXPECT_EQ(run.code, 2);
     EXPECT_NE(run.err.find("usage"), std::string::npos);
   }
+}
+
+}  // namespace
+}  // namespace merovane
+
+namespace merovane {
+namespace {
+
+TEST(Cli, PutsBackTheWindowItFound) {
+  MemoryForm window(unitcounts());
+  MemoryMessageBox box;
+  setfrmmain(&window);
+  setmessagebox(&box);
+  cli({"Weight", "1/2", "Grams", "Ounces"});
+  EXPECT_EQ(setfrmmain(nullptr), &window);
+  EXPECT_EQ(setmessagebox(nullptr), &box);
+  EXPECT_TRUE(box.messages().empty());
 }
 
 }  // namespace
