@@ -36,18 +36,6 @@ constexpr std::array<std::array<double, 9>, 9> kConstants = {{
      745.6999, kSame},
 }};
 
-ConversionTable buildtable() {
-  const int units = static_cast<int>(kUnits.size());
-  ConversionTable table(units);
-  for (int source = 0; source < units; ++source)
-    for (int destination = 0; destination < units; ++destination)
-      if (source != destination)
-        table.set(source, destination,
-                  PairExpression::constant(
-                      kConstants[static_cast<size_t>(source)][static_cast<size_t>(destination)]));
-  return table;
-}
-
 }  // namespace
 
 std::span<const std::string_view> energyunits() {
@@ -55,7 +43,7 @@ std::span<const std::string_view> energyunits() {
 }
 
 const ConversionTable& energytable() {
-  static const ConversionTable table = buildtable();
+  static const ConversionTable table = literaltable(kConstants);
   return table;
 }
 

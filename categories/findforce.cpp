@@ -31,14 +31,7 @@ constexpr std::array<std::array<double, 7>, 7> kConstants = {{
 }};
 
 ConversionTable buildtable() {
-  const int units = static_cast<int>(kUnits.size());
-  ConversionTable table(units);
-  for (int source = 0; source < units; ++source)
-    for (int destination = 0; destination < units; ++destination)
-      if (source != destination)
-        table.set(source, destination,
-                  PairExpression::constant(
-                      kConstants[static_cast<size_t>(source)][static_cast<size_t>(destination)]));
+  ConversionTable table = literaltable(kConstants);
   // One 8-place constant from Dynes to Tonnes forces would be zero, so the pair chains Newtons to
   // Tonnes forces and Dynes to Newtons, and its product keeps 8 decimal places.
   table.set(kDynes, kTonnesForces, PairExpression::chain({0.000102, 0.00001}, 8));

@@ -32,11 +32,7 @@ constexpr double kConstants[kUnitCount][kUnitCount] = {
 // clang-format on
 
 ConversionTable buildpressuretable() {
-  ConversionTable table(kUnitCount);
-  for (int i = 0; i < kUnitCount; ++i)
-    for (int j = 0; j < kUnitCount; ++j)
-      if (i != j) table.set(i, j, PairExpression::constant(kConstants[i][j]));
-  return table;
+  return literaltable(kConstants);
 }
 
 }  // namespace

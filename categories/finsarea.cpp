@@ -56,11 +56,7 @@ constexpr double kConstants[kAreaUnits][kAreaUnits] = {
 };
 
 ConversionTable buildareatable() {
-  ConversionTable table(kAreaUnits);
-  for (int i = 0; i < kAreaUnits; ++i)
-    for (int j = 0; j < kAreaUnits; ++j)
-      if (i != j) table.set(i, j, PairExpression::constant(kConstants[i][j]));
-  return table;
+  return literaltable(kConstants);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <iterator>
 #include <span>
 #include <vector>
 
@@ -83,5 +84,19 @@ class ConversionTable {
   int units_;
   std::vector<PairExpression> cells_;
 };
+
+// A table whose every pair of different units multiplies by the literal
+// constants[source][destination], for tables kept exactly as written; the diagonal is not read.
+template <class Rows>
+ConversionTable literaltable(const Rows& constants) {
+  const size_t units = std::size(constants);
+  ConversionTable table(static_cast<int>(units));
+  for (size_t source = 0; source < units; ++source)
+    for (size_t destination = 0; destination < units; ++destination)
+      if (source != destination)
+        table.set(static_cast<int>(source), static_cast<int>(destination),
+                  PairExpression::constant(constants[source][destination]));
+  return table;
+}
 
 }  // namespace merovane
