@@ -1,0 +1,329 @@
+// Fuzzes every registered converter through the in-memory window: fuzzed source texts, keystrokes
+// and selections (none, one side, both, any position), each followed by a click in the category's
+// list as the window does it, with every outcome checked against what a click may do.
+//
+// Input: a run of steps, each a category, an action and the action's bytes.
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "categories/categories.h"
+#include "core/frame.h"
+#include "core/memoryform.h"
+#include "core/runtime.h"
+#include "fuzz/invariant.h"
+
+namespace merovane::fuzz {
+namespace {
+
+constexpr int kMostSteps = 40;
+constexpr size_t kLongestText = 320;
+const bool kTrace = std::getenv("MEROVANE_FUZZ_TRACE") != nullptr;
+
+// The two categories that show an error's description in a message box.
+bool showsmessages(CategoryId id) {
+  return id == CategoryId::BitsAndBytes || id == CategoryId::Weight;
+}
+// The result-grid converters: they fill every cell whatever is selected, and return at once on
+// an empty text.
+bool isresultgrid(CategoryId id) {
+  return id == CategoryId::BitsAndBytes || id == CategoryId::Length || id == CategoryId::Weight;
+}
+
+struct Failure {
+  ErrorKind kind;
+  std::string description;
+  bool operator==(const Failure&) const = default;
+};
+
+class RecordingTap : public ErrorTap {
+ public:
+  void failed(const RuntimeError& error) override {
+    failures.push_back({error.kind(), error.Description()});
+  }
+  std::vector<Failure> failures;
+};
+
+// What one click did.
+struct Outcome {
+  int writes = 0;
+  std::string text;  // the destination box afterwards
+  std::vector<std::string> messages;
+  std::vector<Failure> failures;
+  bool operator==(const Outcome&) const = default;
+};
+
+// Every control's state except one destination box, to see that a click changes nothing else.
+struct WindowState {
+  std::vector<std::string> texts;
+  std::vector<int> numbers;
+  bool operator==(const WindowState&) const = default;
+};
+
+WindowState windowstate(MemoryForm& form, CategoryId except) {
+  WindowState state;
+  for (int c = 0; c < kCategoryCount; ++c) {
+    const auto id = static_cast<CategoryId>(c);
+    MemoryForm::Panel& panel = form.panel(id);
+    state.texts.push_back(panel.sourcebox.Text());
+    state.numbers.push_back(panel.sourcebox.writes());
+    state.numbers.push_back(panel.sourcelist.ListIndex());
+    state.numbers.push_back(panel.destinationlist.ListIndex());
+    if (id == except) continue;
+    state.texts.push_back(panel.destinationbox.Text());
+    state.numbers.push_back(panel.destinationbox.writes());
+  }
+  return state;
+}
+
+std::string describe(const Outcome& outcome) {
+  std::string text = "writes " + std::to_string(outcome.writes) + ", box " +
+                     printable(outcome.text) + ", " + std::to_string(outcome.messages.size()) +
+                     " messages";
+  for (const Failure& failure : outcome.failures) text += ", failed: " + failure.description;
+  return text;
+}
+
+class Session {
+ public:
+  Session() : form_(unitcounts()) {
+    setfrmmain(&form_);
+    setmessagebox(&messagebox_);
+    seterrortap(&tap_);
+    for (const Category& category : categories())
+      if (category.listclick != nullptr && !category.units.empty()) active_.push_back(&category);
+  }
+  ~Session() {
+    seterrortap(nullptr);
+    setmessagebox(nullptr);
+    setfrmmain(nullptr);
+  }
+
+  void run(FuzzedDataProvider& input) {
+    if (active_.empty()) return;
+    for (int step = 0; step < kMostSteps && input.remaining_bytes() > 0; ++step) {
+      const Category& category =
+          *active_[input.ConsumeIntegralInRange<size_t>(0, active_.size() - 1)];
+      act(category, input);
+      if (kTrace) trace(category);
+      check(category);
+    }
+  }
+
+ private:
+  enum class Action {
+    Type,
+    KeyPress,
+    SelectSource,
+    SelectDestination,
+    kMaxValue = SelectDestination
+  };
+
+  void act(const Category& category, FuzzedDataProvider& input) {
+    MemoryForm::Panel& panel = form_.panel(category.id);
+    // -1 and the count itself both leave the list without a selection.
+    const int units = static_cast<int>(category.units.size());
+    switch (input.ConsumeEnum<Action>()) {
+      case Action::Type:
+        panel.sourcebox.SetText(input.ConsumeRandomLengthString(kLongestText));
+        break;
+      case Action::KeyPress: {
+        // What the key filter lets through: Backspace, the point, the slash and the digits.
+        static constexpr std::string_view kKeys = "\b./0123456789";
+        const char key = kKeys[input.ConsumeIntegralInRange<size_t>(0, kKeys.size() - 1)];
+        std::string text = panel.sourcebox.Text();
+        if (key != '\b') {
+          text += key;
+        } else if (!text.empty()) {
+          text.pop_back();
+        }
+        panel.sourcebox.SetText(text);
+        break;
+      }
+      case Action::SelectSource:
+        panel.sourcelist.select(input.ConsumeIntegralInRange<int>(-1, units));
+        break;
+      case Action::SelectDestination:
+        panel.destinationlist.select(input.ConsumeIntegralInRange<int>(-1, units));
+        break;
+    }
+  }
+
+  // Each step as it runs, to follow a failing input (MEROVANE_FUZZ_TRACE=1).
+  void trace(const Category& category) {
+    MemoryForm::Panel& panel = form_.panel(category.id);
+    std::fprintf(stderr, "%s: text %s, from %d to %d\n", std::string(category.caption).c_str(),
+                 printable(panel.sourcebox.Text()).c_str(), panel.sourcelist.ListIndex(),
+                 panel.destinationlist.ListIndex());
+  }
+
+  Outcome click(const Category& category) {
+    MemoryTextBox& box = form_.panel(category.id).destinationbox;
+    const int writes = box.writes();
+    messagebox_.clear();
+    tap_.failures.clear();
+    const WindowState before = windowstate(form_, category.id);
+    category.listclick();
+    require(windowstate(form_, category.id) == before,
+            "a click changes nothing but its category's destination box",
+            [&] { return std::string(category.caption); });
+    Outcome outcome;
+    outcome.writes = box.writes() - writes;
+    outcome.text = box.Text();
+    for (const auto& message : messagebox_.messages()) outcome.messages.push_back(message.prompt);
+    outcome.failures = tap_.failures;
+    return outcome;
+  }
+
+  void check(const Category& category) {
+    MemoryForm::Panel& panel = form_.panel(category.id);
+    const CategoryId id = category.id;
+    const std::string source = panel.sourcebox.Text();
+    const int from = panel.sourcelist.ListIndex();
+    const int to = panel.destinationlist.ListIndex();
+    const bool bothselected = from >= 0 && to >= 0;
+    const std::string previous = panel.destinationbox.Text();
+
+    const Outcome outcome = click(category);
+    const auto context = [&] {
+      return std::string(category.caption) + ", text " + printable(source) + ", from " +
+             std::to_string(from) + " to " + std::to_string(to) + ": " + describe(outcome);
+    };
+
+    require(outcome.writes <= 1, "a click writes at most once", context);
+    require(outcome.writes == 1 || outcome.text == previous,
+            "without a write the destination box keeps its text", context);
+    require(outcome.failures.size() <= 1, "a click fails at most once", context);
+    require(outcome.failures.empty() || outcome.writes == 0, "a failed click writes nothing",
+            context);
+    for (const Failure& failure : outcome.failures)
+      require(failure.kind != ErrorKind::Control, "converters raise only runtime errors", context);
+    if (showsmessages(id)) {
+      require(outcome.messages.size() == outcome.failures.size(),
+              "Bits and Bytes and Weight show one message per failure", context);
+      require(outcome.messages.empty() || outcome.messages[0] == outcome.failures[0].description,
+              "the message is the error's description", context);
+    } else {
+      require(outcome.messages.empty(), "only Bits and Bytes and Weight show messages", context);
+    }
+
+    std::optional<ErrorKind> unreadable;
+    double value = 0;
+    try {
+      value = texttonumber(source);
+    } catch (const RuntimeError& error) {
+      unreadable = error.kind();
+    }
+
+    if (source.empty()) {
+      require(outcome.writes == 0 && outcome.messages.empty(),
+              "an empty text writes nothing and shows nothing", context);
+      require(outcome.failures.empty() == isresultgrid(id),
+              "an empty text ends a result grid quietly and fails a pair scan", context);
+    } else if (unreadable) {
+      require(outcome.failures.size() == 1 && outcome.failures[0].kind == *unreadable,
+              "a text that is no number fails its reading", context);
+    } else {
+      require(outcome.failures.empty() || outcome.failures[0].kind == ErrorKind::FloatingPoint,
+              "a number fails only in a product", context);
+      require(bothselected || outcome.writes == 0, "without both selections nothing is written",
+              context);
+      require(bothselected || isresultgrid(id) || outcome.failures.empty(),
+              "a pair scan without both selections computes no product", context);
+      require(!bothselected || !outcome.failures.empty() || outcome.writes == 1,
+              "a number with both units selected is written", context);
+      require(isresultgrid(id) || from != to || !bothselected || outcome.failures.empty(),
+              "a pair scan's identity pair never fails", context);
+      if (outcome.writes == 1) checkwritten(outcome.text, from == to, value, context);
+      if (isresultgrid(id)) checkgridfailsforall(category, outcome);
+    }
+
+    // The same click again, from the same box, does the same.
+    panel.destinationbox.SetText(previous);
+    require(click(category) == outcome, "a click is deterministic", context);
+    panel.destinationbox.SetText(outcome.text);
+  }
+
+  template <class Context>
+  void checkwritten(const std::string& text, bool identity, double value, Context&& context) {
+    try {
+      texttonumber(text);
+    } catch (const RuntimeError&) {
+      std::string_view magnitude = text;
+      if (!magnitude.empty() && magnitude[0] == '-') magnitude.remove_prefix(1);
+      // The largest doubles' 15-digit text lies just beyond the double range.
+      require(magnitude == "1.79769313486232E+308", "a written text reads back as a number",
+              context);
+    }
+    require(!identity || text == numbertotext(value), "the same unit on both sides shows the value",
+            context);
+  }
+
+  // A result grid fills every cell whatever is selected, so whether it fails does not depend on
+  // the selection: with the lists cleared, with the pair reversed, with the first and last units
+  // (the pairs furthest apart) or with any pair selected earlier in the session, it fails (or
+  // not) just the same.
+  void checkgridfailsforall(const Category& category, const Outcome& selected) {
+    MemoryForm::Panel& panel = form_.panel(category.id);
+    const std::string text = panel.sourcebox.Text();
+    const auto describeboth = [&](const std::string& other, const std::string& outcome) {
+      return std::string(category.caption) + ", text " + printable(text) + ": " +
+             describe(selected) + "; " + other + ": " + outcome;
+    };
+    const auto entry = gridfailures_.try_emplace({category.id, text}, selected.failures);
+    const std::vector<Failure>& earlier = entry.first->second;
+    require(entry.second || earlier == selected.failures,
+            "a result grid fails or not whatever pair is selected", [&] {
+              return describeboth("with an earlier selection",
+                                  earlier.empty() ? "no failure" : "failed");
+            });
+
+    const int from = panel.sourcelist.ListIndex();
+    const int to = panel.destinationlist.ListIndex();
+    const std::string kept = panel.destinationbox.Text();
+    const int last = static_cast<int>(category.units.size()) - 1;
+    const std::pair<int, int> others[] = {{-1, -1}, {to, from}, {0, last}, {last, 0}};
+    for (const auto& [source, destination] : others) {
+      panel.sourcelist.select(source);
+      panel.destinationlist.select(destination);
+      const Outcome other = click(category);
+      panel.destinationbox.SetText(kept);
+      const std::string pair =
+          "from " + std::to_string(source) + " to " + std::to_string(destination);
+      require(other.failures == selected.failures,
+              "a result grid fails or not whatever pair is selected",
+              [&] { return describeboth(pair, describe(other)); });
+      require((source >= 0 && destination >= 0) || other.writes == 0,
+              "without both selections nothing is written",
+              [&] { return describeboth(pair, describe(other)); });
+    }
+    panel.sourcelist.select(from);
+    panel.destinationlist.select(to);
+  }
+
+  MemoryForm form_;
+  MemoryMessageBox messagebox_;
+  RecordingTap tap_;
+  std::vector<const Category*> active_;
+  // How each result grid's click ended for each text, by category and text.
+  std::map<std::pair<CategoryId, std::string>, std::vector<Failure>> gridfailures_;
+};
+
+}  // namespace
+}  // namespace merovane::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  FuzzedDataProvider input(data, size);
+  merovane::fuzz::Session session;
+  session.run(input);
+  return 0;
+}
