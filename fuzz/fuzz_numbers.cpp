@@ -51,8 +51,8 @@ bool beyondtherange(std::string_view text) {
 }
 
 void checkformatting(double value) {
-  const auto buffer =
-      std::make_unique<char[]>(kNumberTextCapacity);  // exact, so ASan sees overruns
+  // A heap buffer of exactly the capacity, so AddressSanitizer sees any write beyond it.
+  const auto buffer = std::make_unique<char[]>(kNumberTextCapacity);
   const int length = numbertotext(value, buffer.get());
   require(length > 0 && length <= kNumberTextCapacity, "a number's text fits its capacity",
           [&] { return show(value) + " wrote " + std::to_string(length) + " chars"; });
