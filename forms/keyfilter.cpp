@@ -26,13 +26,22 @@ std::optional<int> typedcharacter(const QKeyEvent& event) {
     default:
       break;
   }
-  if (alt) return std::nullopt;
+  const QString text = event.text();
+  // AltGr arrives as Ctrl+Alt with the character it types: that character is typed like any
+  // other, so the filter sees it; without it the box would take the text in unfiltered.
+  if (alt) {
+    const bool altgr =
+        modifiers.testFlag(Qt::ControlModifier) && !text.isEmpty() && text.at(0).isPrint();
+    if (altgr) return text.at(0).unicode();
+    return std::nullopt;
+  }
   // Some platforms report Ctrl+C with the plain letter as text; the character is its control code.
   if (control) {
     if (key >= Qt::Key_A && key <= Qt::Key_Z) return key - Qt::Key_A + 1;
+    // Ctrl+@, Ctrl+[, Ctrl+\, Ctrl+], Ctrl+^ and Ctrl+_ type the control codes 0 and 27 to 31.
+    if (text.size() == 1 && text.at(0).unicode() < 32) return text.at(0).unicode();
     return std::nullopt;
   }
-  const QString text = event.text();
   if (text.isEmpty()) return std::nullopt;
   const int code = text.at(0).unicode();
   // Some keyboards report Delete as the DEL character; it edits, it types nothing.

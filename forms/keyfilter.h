@@ -9,8 +9,10 @@ class QKeyEvent;
 namespace merovane {
 
 // The character code a key press types: the toolkit's text for the key, with Backspace as 8,
-// Enter as 13, Escape as 27 and Ctrl+letter as its control code (Ctrl+C 3, Ctrl+V 22). Keys that
-// type nothing (arrows, Home, End, Delete, Tab, Shift, Alt combinations) give no code.
+// Enter as 13, Escape as 27, Ctrl+letter as its control code (Ctrl+C 3, Ctrl+V 22) and the other
+// Ctrl keys that type a control code as that code (Ctrl+] 29). Keys that type nothing (arrows,
+// Home, End, Delete, Tab, Shift, Alt combinations) give no code; AltGr (Ctrl+Alt) gives the
+// character it types.
 std::optional<int> typedcharacter(const QKeyEvent& event);
 
 // Whether a typed character may join a box's text: Backspace, ".", "/" and the digits.

@@ -108,14 +108,26 @@ bool UnitBox::event(QEvent* event) {
 void UnitBox::keyPressEvent(QKeyEvent* event) {
   const std::optional<int> code = typedcharacter(*event);
   if (!code) {
+    // An Alt combination types nothing, yet carries its key's text (Alt+5 carries "5"), which
+    // the line edit would take in past the filter; it is left to the window as a menu key.
+    const QString text = event->text();
+    if (event->modifiers().testFlag(Qt::AltModifier) && !text.isEmpty() && text.at(0).isPrint()) {
+      event->ignore();
+      return;
+    }
     QLineEdit::keyPressEvent(event);
     return;
   }
   const bool kept = passesfilter(*code);
-  if (kept)
-    QLineEdit::keyPressEvent(event);
-  else
+  if (kept && *code == 8 && event->key() != Qt::Key_Backspace) {
+    // Ctrl+H types a Backspace too, which the line edit knows only from its own key.
+    backspace();
     event->accept();
+  } else if (kept) {
+    QLineEdit::keyPressEvent(event);
+  } else {
+    event->accept();
+  }
   if (onkeypress_) onkeypress_(kept);
 }
 
