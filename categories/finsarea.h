@@ -16,4 +16,8 @@ const ConversionTable& areatable();
 // on every error, an empty txtfas included.
 void convertarea();
 
+// Hides all 24 unit frames of the main window, in the window's own order; the frame of category
+// buttons is not touched.
+void hideunitframes();
+
 }  // namespace merovane

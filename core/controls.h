@@ -29,6 +29,14 @@ class TextBox {
   virtual void SetText(const std::string& text) = 0;
 };
 
+// A frame that shows or hides itself with everything inside it.
+class Frame {
+ public:
+  virtual ~Frame() = default;
+  virtual bool Visible() const = 0;
+  virtual void SetVisible(bool visible) = 0;
+};
+
 // A modal message box with a prompt, one OK button and the default title; returns when closed.
 class MessageBox {
  public:

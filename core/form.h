@@ -31,6 +31,9 @@ class Form {
   virtual ListBox& destinationlist(CategoryId category) = 0;
   virtual TextBox& sourcebox(CategoryId category) = 0;
   virtual TextBox& destinationbox(CategoryId category) = 0;
+  // The category's "Source Unit" and "Destination Unit" frames.
+  virtual Frame& sourceframe(CategoryId category) = 0;
+  virtual Frame& destinationframe(CategoryId category) = 0;
 };
 
 // The application's one main window. Using it before a window was installed is a fault of the

@@ -40,6 +40,16 @@ class MemoryTextBox : public TextBox {
   int writes_ = 0;
 };
 
+// A frame is visible when created, as the window's unit frames are before the window loads.
+class MemoryFrame : public Frame {
+ public:
+  bool Visible() const override { return visible_; }
+  void SetVisible(bool visible) override { visible_ = visible; }
+
+ private:
+  bool visible_ = true;
+};
+
 // Records every message instead of showing it.
 class MemoryMessageBox : public MessageBox {
  public:

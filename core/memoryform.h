@@ -13,6 +13,7 @@ class MemoryForm : public Form {
   struct Panel {
     MemoryListBox sourcelist, destinationlist;
     MemoryTextBox sourcebox, destinationbox;
+    MemoryFrame sourceframe, destinationframe;
   };
   // unitcounts[c] is the number of units of category c.
   explicit MemoryForm(const std::array<int, kCategoryCount>& unitcounts);
@@ -21,6 +22,8 @@ class MemoryForm : public Form {
   ListBox& destinationlist(CategoryId category) override { return panel(category).destinationlist; }
   TextBox& sourcebox(CategoryId category) override { return panel(category).sourcebox; }
   TextBox& destinationbox(CategoryId category) override { return panel(category).destinationbox; }
+  Frame& sourceframe(CategoryId category) override { return panel(category).sourceframe; }
+  Frame& destinationframe(CategoryId category) override { return panel(category).destinationframe; }
 
   Panel& panel(CategoryId category) { return panels_[static_cast<size_t>(category)]; }
 

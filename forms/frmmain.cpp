@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "categories/categories.h"
+#include "categories/finsarea.h"
 #include "forms/application.h"
-#include "forms/finsarea_frames.h"
 
 namespace merovane {
 namespace {
@@ -96,7 +96,7 @@ FrmMain::~FrmMain() {
   setfrmmain(nullptr);
 }
 
-QGroupBox& FrmMain::frame(CategoryId id, Side side) {
+UnitFrameBox& FrmMain::frame(CategoryId id, Side side) {
   return *unitframe(id, side).frame;
 }
 
@@ -139,7 +139,7 @@ void FrmMain::buildunitframe(const CategoryControls& controls, Side side) {
   const bool source = side == Side::Source;
   const QString caption = qtext(entry.caption);
 
-  auto* frame = new QGroupBox(
+  auto* frame = new UnitFrameBox(
       source ? QStringLiteral("Source Unit") : QStringLiteral("Destination Unit"), this);
   frame->setObjectName(QString::fromLatin1(names.frame));
   frame->setGeometry(twipsrect(source ? kSourceFrameLeft : kDestinationFrameLeft, kUnitFrameTop,

@@ -23,18 +23,20 @@ class FrmMain : public QWidget, public Form {
   ListBox& destinationlist(CategoryId id) override { return list(id, Side::Destination); }
   TextBox& sourcebox(CategoryId id) override { return box(id, Side::Source); }
   TextBox& destinationbox(CategoryId id) override { return box(id, Side::Destination); }
+  Frame& sourceframe(CategoryId id) override { return frame(id, Side::Source); }
+  Frame& destinationframe(CategoryId id) override { return frame(id, Side::Destination); }
 
   // Paints all twelve category buttons grey.
   void colorsetforbutton();
 
   CategoryButton& button(CategoryId id) { return *panel(id).button; }
-  QGroupBox& frame(CategoryId id, Side side);
+  UnitFrameBox& frame(CategoryId id, Side side);
   UnitList& list(CategoryId id, Side side);
   UnitBox& box(CategoryId id, Side side);
 
  private:
   struct UnitFrame {
-    QGroupBox* frame = nullptr;
+    UnitFrameBox* frame = nullptr;
     UnitList* list = nullptr;
     UnitBox* box = nullptr;
   };

@@ -1,9 +1,10 @@
-// The window's controls on Qt widgets: the lists and text boxes the converters read and write
-// (core/controls.h), the category buttons whose faces show their back colour, and the modal
-// message box.
+// The window's controls on Qt widgets: the lists, text boxes and unit frames the converters and
+// hideunitframes reach (core/controls.h), the category buttons whose faces show their back colour,
+// and the modal message box.
 #pragma once
 
 #include <QColor>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -63,6 +64,14 @@ class UnitBox : public QLineEdit, public TextBox {
 
  private:
   std::function<void(bool kept)> onkeypress_;
+};
+
+// A unit frame: hiding it hides its list and text box with it.
+class UnitFrameBox : public QGroupBox, public Frame {
+ public:
+  UnitFrameBox(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {}
+  bool Visible() const override { return !isHidden(); }
+  void SetVisible(bool visible) override { setVisible(visible); }
 };
 
 // A category button in the graphical style: its face is its back colour.
