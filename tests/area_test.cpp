@@ -1,8 +1,6 @@
 // Area: the literal table against the rule it came from, and convertarea end to end.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "categories/finsarea.h"
 #include "core/exactdecimal.h"
 #include "testsupport.h"
@@ -10,12 +8,7 @@
 namespace merovane {
 namespace {
 
-using testing::FormTest;
-using testing::kUntouched;
-
-double number(const ExactDecimal& decimal) {
-  return std::strtod(decimal.text().c_str(), nullptr);
-}
+using namespace merovane::testing;
 
 TEST(AreaTable, UnitsInListOrder) {
   const std::vector<std::string_view> expected = {"Square centimeters",
@@ -30,8 +23,7 @@ TEST(AreaTable, UnitsInListOrder) {
                                                   "Square chains",
                                                   "Acres",
                                                   "Square miles"};
-  const auto units = areaunits();
-  EXPECT_EQ(std::vector<std::string_view>(units.begin(), units.end()), expected);
+  EXPECT_EQ(unitnames(areaunits()), expected);
 }
 
 // The table came from the sizes in square meters: each constant is the ratio rounded to 8
@@ -78,19 +70,7 @@ TEST(AreaTable, EveryConstantIsTheRuleOrOneOfFiveDepartures) {
   EXPECT_EQ(byrule, 127);
 }
 
-class AreaTest : public FormTest {
- protected:
-  std::string area(const std::string& text, std::string_view from, std::string_view to) {
-    return convert(CategoryId::Area, text, from, to);
-  }
-};
-
-struct Conversion {
-  const char* text;
-  const char* from;
-  const char* to;
-  const char* shown;
-};
+using AreaTest = FormTest;
 
 TEST_F(AreaTest, ShowsTheSelectedPair) {
   const Conversion cases[] = {
@@ -109,26 +89,22 @@ TEST_F(AreaTest, ShowsTheSelectedPair) {
       // Only the selected pair is computed: into Square centimeters this value would overflow.
       {"1e300", "Square kilometers", "Hectares", "1E+302"},
   };
-  for (const Conversion& c : cases)
-    EXPECT_EQ(area(c.text, c.from, c.to), c.shown) << c.text << ' ' << c.from << " to " << c.to;
-  EXPECT_TRUE(messages.messages().empty());
+  expectshown(CategoryId::Area, cases);
 }
 
 TEST_F(AreaTest, LeavesTheDestinationSilentlyOnEveryFailure) {
-  const Conversion cases[] = {
-      {"", "Acres", "Hectares", kUntouched},
-      {"1/2", "Acres", "Hectares", kUntouched},
-      {".", "Acres", "Hectares", kUntouched},
-      {"1.2.3", "Acres", "Hectares", kUntouched},
-      {" ", "Acres", "Acres", kUntouched},
-      {"1", "Acres", "", kUntouched},
-      {"1", "", "Hectares", kUntouched},
-      {"1e400", "Acres", "Acres", kUntouched},
-      {"1e300", "Square kilometers", "Square centimeters", kUntouched},
+  const Failure cases[] = {
+      {"", "Acres", "Hectares"},
+      {"1/2", "Acres", "Hectares"},
+      {".", "Acres", "Hectares"},
+      {"1.2.3", "Acres", "Hectares"},
+      {" ", "Acres", "Acres"},
+      {"1", "Acres", ""},
+      {"1", "", "Hectares"},
+      {"1e400", "Acres", "Acres"},
+      {"1e300", "Square kilometers", "Square centimeters"},
   };
-  for (const Conversion& c : cases)
-    EXPECT_EQ(area(c.text, c.from, c.to), c.shown) << c.text << ' ' << c.from << " to " << c.to;
-  EXPECT_TRUE(messages.messages().empty());
+  expectfailures(CategoryId::Area, cases);
 }
 
 }  // namespace

@@ -12,20 +12,12 @@
 namespace merovane {
 namespace {
 
-using testing::FormTest;
-using testing::kUntouched;
+using namespace merovane::testing;
 
 const std::vector<std::string_view> kBitUnitNames = {
     "Bits(b)",       "Bytes(B)",      "Kilobits(Kb)",  "Kilobytes(KB)", "Megabits(Mb)",
     "Megabytes(MB)", "Gigabits(Gb)",  "Gigabytes(GB)", "Terabits(Tb)",  "Terabytes(TB)",
     "Petabits(Pt)",  "Petabytes(PT)", "Exabits(Eb)",   "Exabytes(EB)"};
-
-int bitposition(std::string_view unit) {
-  for (size_t at = 0; at < kBitUnitNames.size(); ++at)
-    if (kBitUnitNames[at] == unit) return static_cast<int>(at);
-  ADD_FAILURE() << unit;
-  return 0;
-}
 
 // A unit's size in bits is 2^e; bits and bytes alternate, each prefix is 2^10 more.
 int sizeexponent(int position) {
@@ -39,8 +31,7 @@ ExactDecimal poweroftwo(int k) {
 }
 
 TEST(BitsTable, UnitsInListOrder) {
-  const auto units = bitunits();
-  EXPECT_EQ(std::vector<std::string_view>(units.begin(), units.end()), kBitUnitNames);
+  EXPECT_EQ(unitnames(bitunits()), kBitUnitNames);
 }
 
 // Toward a smaller unit: 2^k to 15 significant digits. Toward a larger one up to 2^20: 2^-k to 6
@@ -138,7 +129,8 @@ TEST(BitsTable, EveryChainAsWritten) {
   EXPECT_EQ(std::size(chains), static_cast<size_t>(longpairs));
 
   for (const Chain& chain : chains) {
-    const int s = bitposition(chain.from), d = bitposition(chain.to);
+    const int s = position(CategoryId::BitsAndBytes, chain.from),
+              d = position(CategoryId::BitsAndBytes, chain.to);
     EXPECT_GT(sizeexponent(d) - sizeexponent(s), 20) << chain.from << " to " << chain.to;
     const PairExpression& expression = bittable().at(s, d);
     EXPECT_EQ(expression.kind(), PairExpression::Kind::Product);
@@ -152,19 +144,7 @@ TEST(BitsTable, EveryChainAsWritten) {
   }
 }
 
-class BitsTest : public FormTest {
- protected:
-  std::string bits(const std::string& text, std::string_view from, std::string_view to) {
-    return convert(CategoryId::BitsAndBytes, text, from, to);
-  }
-};
-
-struct Conversion {
-  const char* text;
-  const char* from;
-  const char* to;
-  const char* shown;
-};
+using BitsTest = FormTest;
 
 TEST_F(BitsTest, ShowsTheSelectedPair) {
   const Conversion cases[] = {
@@ -190,17 +170,8 @@ TEST_F(BitsTest, ShowsTheSelectedPair) {
       // The largest factor, Exabytes to Bits, still fits a double here.
       {"1e289", "Bits(b)", "Bits(b)", "1E+289"},
   };
-  for (const Conversion& c : cases)
-    EXPECT_EQ(bits(c.text, c.from, c.to), c.shown) << c.text << ' ' << c.from << " to " << c.to;
-  EXPECT_TRUE(messages.messages().empty());
+  expectshown(CategoryId::BitsAndBytes, cases);
 }
-
-struct Failure {
-  const char* text;
-  const char* from;
-  const char* to;
-  const char* message;  // nullptr: nothing is shown
-};
 
 TEST_F(BitsTest, LeavesTheDestinationAndShowsTheError) {
   const Failure cases[] = {
@@ -219,17 +190,7 @@ TEST_F(BitsTest, LeavesTheDestinationAndShowsTheError) {
       {"1e290", "", "", kFloatingPoint},
       {"-1e290", "Bits(b)", "Exabytes(EB)", kFloatingPoint},
   };
-  for (const Failure& c : cases) {
-    messages.clear();
-    EXPECT_EQ(bits(c.text, c.from, c.to), kUntouched) << c.text << ' ' << c.from << " to " << c.to;
-    if (c.message == nullptr) {
-      EXPECT_TRUE(messages.messages().empty()) << c.text;
-    } else {
-      ASSERT_EQ(messages.messages().size(), 1u) << c.text;
-      EXPECT_EQ(messages.messages()[0].prompt, c.message) << c.text;
-      EXPECT_EQ(messages.messages()[0].title, kDefaultTitle) << c.text;
-    }
-  }
+  expectfailures(CategoryId::BitsAndBytes, cases);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <utility>
 
 #include "categories/finddensity.h"
@@ -12,16 +11,7 @@
 namespace merovane {
 namespace {
 
-using testing::FormTest;
-using testing::kUntouched;
-
-int densityposition(std::string_view unit) {
-  const auto units = densityunits();
-  for (size_t at = 0; at < units.size(); ++at)
-    if (units[at] == unit) return static_cast<int>(at);
-  ADD_FAILURE() << unit;
-  return 0;
-}
+using namespace merovane::testing;
 
 TEST(DensityTable, UnitsInListOrder) {
   const std::vector<std::string_view> expected = {
@@ -31,8 +21,7 @@ TEST(DensityTable, UnitsInListOrder) {
       "Ounces/cubic inch",     "Ounces/gallon",           "Pounds/cubic inch",
       "Pounds/cubic foot",     "Pounds/gallon",           "Slugs/cubic foot",
       "Tonnes/cubic meter",    "Tons/cubic yard"};
-  const auto units = densityunits();
-  EXPECT_EQ(std::vector<std::string_view>(units.begin(), units.end()), expected);
+  EXPECT_EQ(unitnames(densityunits()), expected);
 }
 
 // Literals the table writes, the four exceptions among them.
@@ -58,11 +47,14 @@ TEST(DensityTable, Literals) {
       {"Slugs/cubic foot", "Milligrams/liter", 515317.88206},
   };
   for (const auto& c : literals)
-    EXPECT_EQ(densitytable().constant(densityposition(c.from), densityposition(c.to)), c.constant)
+    EXPECT_EQ(densitytable().constant(position(CategoryId::Density, c.from),
+                                      position(CategoryId::Density, c.to)),
+              c.constant)
         << c.from << " to " << c.to;
 
   const PairExpression& chain =
-      densitytable().at(densityposition("Milligrams/liter"), densityposition("Pounds/cubic inch"));
+      densitytable().at(position(CategoryId::Density, "Milligrams/liter"),
+                        position(CategoryId::Density, "Pounds/cubic inch"));
   ASSERT_EQ(chain.factorcount(), 2);
   EXPECT_EQ(chain.factor(0), 0.001);
   EXPECT_EQ(chain.factor(1), 0.000036);
@@ -96,7 +88,7 @@ TEST(DensityTable, EveryOtherPairFollowsTheRule) {
       const ExactDecimal ratio = d == grains ? from * ExactDecimal::parse("58.418") : from / to;
       const ExactDecimal expected = ratio.roundplaces(6, Rounding::HalfUp);
       EXPECT_FALSE(expected.iszero()) << s << " to " << d;
-      EXPECT_EQ(densitytable().constant(s, d), std::strtod(expected.text().c_str(), nullptr))
+      EXPECT_EQ(densitytable().constant(s, d), number(expected))
           << s << " to " << d << " should be " << expected.text();
       ++constants;
     }
@@ -104,25 +96,10 @@ TEST(DensityTable, EveryOtherPairFollowsTheRule) {
   EXPECT_EQ(constants + unchanged + 4, 272);
 }
 
-struct Conversion {
-  const char* text;
-  const char* from;
-  const char* to;
-  const char* shown;
-};
-
-class DensityTest : public FormTest {
- protected:
-  void expectall(const std::vector<Conversion>& cases) {
-    for (const Conversion& c : cases)
-      EXPECT_EQ(convert(CategoryId::Density, c.text, c.from, c.to), c.shown)
-          << '"' << c.text << "\" " << c.from << " to " << c.to;
-    EXPECT_TRUE(messages.messages().empty());
-  }
-};
+using DensityTest = FormTest;
 
 TEST_F(DensityTest, ShowsTheSelectedPair) {
-  expectall({
+  const Conversion cases[] = {
       {"1", "Kilograms/cubic meters", "Grains/gallon", "58.418"},
       {"1", "Grains/gallon", "Kilograms/cubic meters", "0.017118"},
       {"1", "Grains/gallon", "Grams/cubic centimeters", "1.7E-05"},
@@ -133,21 +110,23 @@ TEST_F(DensityTest, ShowsTheSelectedPair) {
       {"1", "Milligrams/liter", "Pounds/cubic inch", "0"},
       {"1000000", "Milligrams/liter", "Pounds/cubic inch", "0.036"},
       {"1E301", "Pounds/cubic inch", "Pounds/cubic inch", "1E+301"},
-  });
+  };
+  expectshown(CategoryId::Density, cases);
 }
 
 TEST_F(DensityTest, LeavesTheDestinationOnEveryFailure) {
-  expectall({
-      {"", "Grams/liter", "Grains/gallon", kUntouched},
-      {"1", "Grams/liter", "", kUntouched},
-      {"1", "", "Grains/gallon", kUntouched},
-      {"1", "", "", kUntouched},
-      {"1/2", "Grams/liter", "Grains/gallon", kUntouched},
-      {".", "Grams/liter", "Grains/gallon", kUntouched},
-      {"1.2.3", "Grams/liter", "Grains/gallon", kUntouched},
-      {" ", "Grams/liter", "Grains/gallon", kUntouched},
-      {"1E301", "Pounds/cubic inch", "Milligrams/liter", kUntouched},
-  });
+  const Failure cases[] = {
+      {"", "Grams/liter", "Grains/gallon"},
+      {"1", "Grams/liter", ""},
+      {"1", "", "Grains/gallon"},
+      {"1", "", ""},
+      {"1/2", "Grams/liter", "Grains/gallon"},
+      {".", "Grams/liter", "Grains/gallon"},
+      {"1.2.3", "Grams/liter", "Grains/gallon"},
+      {" ", "Grams/liter", "Grains/gallon"},
+      {"1E301", "Pounds/cubic inch", "Milligrams/liter"},
+  };
+  expectfailures(CategoryId::Density, cases);
 }
 
 }  // namespace

@@ -7,15 +7,13 @@
 namespace merovane {
 namespace {
 
-using testing::FormTest;
-using testing::kUntouched;
+using namespace merovane::testing;
 
 TEST(ForceTable, UnitsInListOrder) {
   const std::vector<std::string_view> expected = {"Dynes",        "Newtons",    "Poundals",
                                                   "Pounds force", "Kilopounds", "Kilogram force",
                                                   "Tonnes forces"};
-  const auto units = forceunits();
-  EXPECT_EQ(std::vector<std::string_view>(units.begin(), units.end()), expected);
+  EXPECT_EQ(unitnames(forceunits()), expected);
 }
 
 // The Newtons column holds each unit's size in newtons; Dynes to Tonnes forces is the one chain.
@@ -35,25 +33,10 @@ TEST(ForceTable, NewtonsColumnAndTheChain) {
   EXPECT_EQ(chain.places(), 8);
 }
 
-struct Conversion {
-  const char* text;
-  const char* from;
-  const char* to;
-  const char* shown;
-};
-
-class ForceTest : public FormTest {
- protected:
-  void expectall(const std::vector<Conversion>& cases) {
-    for (const Conversion& c : cases)
-      EXPECT_EQ(convert(CategoryId::Force, c.text, c.from, c.to), c.shown)
-          << '"' << c.text << "\" " << c.from << " to " << c.to;
-    EXPECT_TRUE(messages.messages().empty());
-  }
-};
+using ForceTest = FormTest;
 
 TEST_F(ForceTest, ShowsTheSelectedPair) {
-  expectall({
+  const Conversion cases[] = {
       {"1", "Newtons", "Dynes", "100000"},
       {"1", "Kilogram force", "Newtons", "9.80665"},
       {"1", "Pounds force", "Kilopounds", "0.001"},
@@ -67,21 +50,23 @@ TEST_F(ForceTest, ShowsTheSelectedPair) {
       {"1", "Tonnes forces", "Dynes", "980665000"},
       {"3", "Kilopounds", "Pounds force", "3000"},
       {"1E300", "Tonnes forces", "Tonnes forces", "1E+300"},
-  });
+  };
+  expectshown(CategoryId::Force, cases);
 }
 
 TEST_F(ForceTest, LeavesTheDestinationOnEveryFailure) {
-  expectall({
-      {"", "Newtons", "Dynes", kUntouched},
-      {"1", "Newtons", "", kUntouched},
-      {"1", "", "Dynes", kUntouched},
-      {"1", "", "", kUntouched},
-      {"1/2", "Newtons", "Dynes", kUntouched},
-      {".", "Newtons", "Dynes", kUntouched},
-      {"1.2.3", "Newtons", "Dynes", kUntouched},
-      {" ", "Newtons", "Dynes", kUntouched},
-      {"1E300", "Tonnes forces", "Dynes", kUntouched},
-  });
+  const Failure cases[] = {
+      {"", "Newtons", "Dynes"},
+      {"1", "Newtons", ""},
+      {"1", "", "Dynes"},
+      {"1", "", ""},
+      {"1/2", "Newtons", "Dynes"},
+      {".", "Newtons", "Dynes"},
+      {"1.2.3", "Newtons", "Dynes"},
+      {" ", "Newtons", "Dynes"},
+      {"1E300", "Tonnes forces", "Dynes"},
+  };
+  expectfailures(CategoryId::Force, cases);
 }
 
 }  // namespace

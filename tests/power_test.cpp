@@ -1,7 +1,6 @@
 // Power: checkpoints, the rule rebuilt exactly, the chains, and convertpower end to end.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <set>
 #include <utility>
 
@@ -12,16 +11,7 @@
 namespace merovane {
 namespace {
 
-using testing::FormTest;
-using testing::kUntouched;
-
-int powerposition(std::string_view unit) {
-  const auto units = powerunits();
-  for (size_t at = 0; at < units.size(); ++at)
-    if (units[at] == unit) return static_cast<int>(at);
-  ADD_FAILURE() << unit;
-  return 0;
-}
+using namespace merovane::testing;
 
 TEST(PowerTable, UnitsInListOrder) {
   const std::vector<std::string_view> expected = {"BTU/ hour",
@@ -45,8 +35,7 @@ TEST(PowerTable, UnitsInListOrder) {
                                                   "Horsepower(metric)",
                                                   "Foot-pound force/minute",
                                                   "Foot-pound force/second"};
-  const auto units = powerunits();
-  EXPECT_EQ(std::vector<std::string_view>(units.begin(), units.end()), expected);
+  EXPECT_EQ(unitnames(powerunits()), expected);
 }
 
 TEST(PowerTable, Checkpoints) {
@@ -77,7 +66,9 @@ TEST(PowerTable, Checkpoints) {
       {"BTU/second", "Gigawatts", 0.00000106},
   };
   for (const auto& c : checkpoints)
-    EXPECT_EQ(powertable().constant(powerposition(c.from), powerposition(c.to)), c.constant)
+    EXPECT_EQ(powertable().constant(position(CategoryId::Power, c.from),
+                                    position(CategoryId::Power, c.to)),
+              c.constant)
         << c.from << " to " << c.to;
 }
 
@@ -117,7 +108,8 @@ const struct Chain {
 
 TEST(PowerTable, ChainsMultiplyTheirFactorsInOrder) {
   for (const Chain& c : kChains) {
-    const PairExpression& pair = powertable().at(powerposition(c.from), powerposition(c.to));
+    const PairExpression& pair =
+        powertable().at(position(CategoryId::Power, c.from), position(CategoryId::Power, c.to));
     ASSERT_EQ(pair.kind(), PairExpression::Kind::Product) << c.from << " to " << c.to;
     ASSERT_EQ(pair.factorcount(), static_cast<int>(c.factors.size())) << c.from << " to " << c.to;
     for (size_t at = 0; at < c.factors.size(); ++at)
@@ -135,11 +127,13 @@ TEST(PowerTable, EveryConstantFollowsTheRuleAndZerosAreTheChains) {
       "3600000",    "3600000000", "3600000000000", "2685600", "2684519.537696", "2685754.8",
       "2647795.68", "81.3492",    "4880.952"};
   const std::set<std::pair<int, int>> unchanged = {
-      {powerposition("jouls/second"), powerposition("Watts")},
-      {powerposition("Watts"), powerposition("jouls/second")}};
-  const std::pair<int, int> eightplaces = {powerposition("BTU/second"), powerposition("Gigawatts")};
+      {position(CategoryId::Power, "jouls/second"), position(CategoryId::Power, "Watts")},
+      {position(CategoryId::Power, "Watts"), position(CategoryId::Power, "jouls/second")}};
+  const std::pair<int, int> eightplaces = {position(CategoryId::Power, "BTU/second"),
+                                           position(CategoryId::Power, "Gigawatts")};
   std::set<std::pair<int, int>> zeros, chains;
-  for (const Chain& c : kChains) chains.insert({powerposition(c.from), powerposition(c.to)});
+  for (const Chain& c : kChains)
+    chains.insert({position(CategoryId::Power, c.from), position(CategoryId::Power, c.to)});
   int constants = 0;
   for (int i = 0; i < 21; ++i)
     for (int j = 0; j < 21; ++j) {
@@ -156,7 +150,7 @@ TEST(PowerTable, EveryConstantFollowsTheRuleAndZerosAreTheChains) {
       if (expected.iszero()) {
         zeros.insert({i, j});
       } else if (std::pair(i, j) != eightplaces) {
-        EXPECT_EQ(powertable().constant(i, j), std::strtod(expected.text().c_str(), nullptr))
+        EXPECT_EQ(powertable().constant(i, j), number(expected))
             << i << " to " << j << " should be " << expected.text();
         ++constants;
       }
@@ -165,25 +159,10 @@ TEST(PowerTable, EveryConstantFollowsTheRuleAndZerosAreTheChains) {
   EXPECT_EQ(zeros, chains);
 }
 
-struct Conversion {
-  const char* text;
-  const char* from;
-  const char* to;
-  const char* shown;
-};
-
-class PowerTest : public FormTest {
- protected:
-  void expectall(const std::vector<Conversion>& cases) {
-    for (const Conversion& c : cases)
-      EXPECT_EQ(convert(CategoryId::Power, c.text, c.from, c.to), c.shown)
-          << '"' << c.text << "\" " << c.from << " to " << c.to;
-    EXPECT_TRUE(messages.messages().empty());
-  }
-};
+using PowerTest = FormTest;
 
 TEST_F(PowerTest, ShowsTheSelectedPair) {
-  expectall({
+  const Conversion cases[] = {
       {"1", "Watts", "jouls/second", "1"},
       {"1", "jouls/second", "Watts", "1"},
       {"1", "Horsepower(metric)", "Watts", "735.4988"},
@@ -198,21 +177,23 @@ TEST_F(PowerTest, ShowsTheSelectedPair) {
       {"1", "BTU/second", "Gigawatts", "1.06E-06"},
       {"2.50", "Watts", "Watts", "2.5"},
       {"1E300", "Gigawatts", "Gigawatts", "1E+300"},
-  });
+  };
+  expectshown(CategoryId::Power, cases);
 }
 
 TEST_F(PowerTest, LeavesTheDestinationOnEveryFailure) {
-  expectall({
-      {"", "Watts", "Kilowatts", kUntouched},
-      {"1", "Watts", "", kUntouched},
-      {"1", "", "Kilowatts", kUntouched},
-      {"1", "", "", kUntouched},
-      {"1/2", "Watts", "Kilowatts", kUntouched},
-      {".", "Watts", "Kilowatts", kUntouched},
-      {"1.2.3", "Watts", "Kilowatts", kUntouched},
-      {" ", "Watts", "Kilowatts", kUntouched},
-      {"1E300", "Gigawatts", "jouls/hour", kUntouched},
-  });
+  const Failure cases[] = {
+      {"", "Watts", "Kilowatts"},
+      {"1", "Watts", ""},
+      {"1", "", "Kilowatts"},
+      {"1", "", ""},
+      {"1/2", "Watts", "Kilowatts"},
+      {".", "Watts", "Kilowatts"},
+      {"1.2.3", "Watts", "Kilowatts"},
+      {" ", "Watts", "Kilowatts"},
+      {"1E300", "Gigawatts", "jouls/hour"},
+  };
+  expectfailures(CategoryId::Power, cases);
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -14,8 +13,7 @@
 namespace merovane {
 namespace {
 
-using testing::FormTest;
-using testing::kUntouched;
+using namespace merovane::testing;
 
 // clang-format off
 const std::vector<std::string_view> kSpeedUnits = {
@@ -24,13 +22,6 @@ const std::vector<std::string_view> kSpeedUnits = {
     "Meters/hour", "Meters/minute", "Meters/second", "Miles/hour", "Miles/minute", "Miles/second",
     "Speed of light", "Yards/hour", "Yards/minute", "Yards/second"};
 // clang-format on
-
-int speedposition(std::string_view unit) {
-  const auto found = std::find(kSpeedUnits.begin(), kSpeedUnits.end(), unit);
-  if (found != kSpeedUnits.end()) return static_cast<int>(found - kSpeedUnits.begin());
-  ADD_FAILURE() << unit;
-  return 0;
-}
 
 // Meters per second in one unit, from the base values; Feet/hour, Inches/minute and Yards/hour
 // take 39.37 inches to the meter.
@@ -54,13 +45,8 @@ ExactDecimal expectedconstant(int source, int destination) {
                                          : places;
 }
 
-double number(const std::string& decimal) {
-  return std::strtod(decimal.c_str(), nullptr);
-}
-
 TEST(SpeedTable, UnitsInListOrder) {
-  const auto units = speedunits();
-  EXPECT_EQ(std::vector<std::string_view>(units.begin(), units.end()), kSpeedUnits);
+  EXPECT_EQ(unitnames(speedunits()), kSpeedUnits);
 }
 
 // Every pair against the rule worked out here: a single constant where the rule gives one, a
@@ -76,7 +62,7 @@ TEST(SpeedTable, EveryPairFollowsTheRuleExactly) {
         EXPECT_GE(speedtable().at(i, j).factorcount(), 2);
         ++chains;
       } else {
-        EXPECT_EQ(speedtable().constant(i, j), number(expected.text())) << expected.text();
+        EXPECT_EQ(speedtable().constant(i, j), number(expected)) << expected.text();
         ++singles;
       }
     }
@@ -128,8 +114,8 @@ TEST(SpeedTable, ChainPairs) {
   };
   for (const Chain& c : chains) {
     SCOPED_TRACE(std::string(c.path.front()) + " to " + std::string(c.path.back()));
-    const PairExpression& pair =
-        speedtable().at(speedposition(c.path.front()), speedposition(c.path.back()));
+    const PairExpression& pair = speedtable().at(position(CategoryId::Speed, c.path.front()),
+                                                 position(CategoryId::Speed, c.path.back()));
     ASSERT_EQ(pair.kind(), PairExpression::Kind::Product);
     ASSERT_EQ(pair.factorcount(), static_cast<int>(c.factors.size()));
     for (int k = 0; k < pair.factorcount(); ++k)
@@ -137,27 +123,15 @@ TEST(SpeedTable, ChainPairs) {
     EXPECT_EQ(pair.places(), 7);
     std::vector<double> steps, factors = c.factors;
     for (size_t step = 0; step + 1 < c.path.size(); ++step)
-      steps.push_back(number(
-          expectedconstant(speedposition(c.path[step]), speedposition(c.path[step + 1])).text()));
+      steps.push_back(number(expectedconstant(position(CategoryId::Speed, c.path[step]),
+                                              position(CategoryId::Speed, c.path[step + 1]))));
     std::sort(steps.begin(), steps.end());
     std::sort(factors.begin(), factors.end());
     EXPECT_EQ(factors, steps);
   }
 }
 
-class SpeedTest : public FormTest {
- protected:
-  std::string speed(const std::string& text, std::string_view from, std::string_view to) {
-    return convert(CategoryId::Speed, text, from, to);
-  }
-};
-
-struct Conversion {
-  const char* text;
-  const char* from;
-  const char* to;
-  const char* shown;
-};
+using SpeedTest = FormTest;
 
 TEST_F(SpeedTest, ShowsTheSelectedPair) {
   const Conversion cases[] = {
@@ -188,28 +162,24 @@ TEST_F(SpeedTest, ShowsTheSelectedPair) {
       {"007", "Feet/hour", "Feet/hour", "7"},
       {"1E300", "Speed of light", "Speed of light", "1E+300"},
   };
-  for (const Conversion& c : cases)
-    EXPECT_EQ(speed(c.text, c.from, c.to), c.shown) << c.text << ' ' << c.from << " to " << c.to;
-  EXPECT_TRUE(messages.messages().empty());
+  expectshown(CategoryId::Speed, cases);
 }
 
 TEST_F(SpeedTest, LeavesTheDestinationOnEveryFailure) {
-  const Conversion cases[] = {
-      {"", "Knots", "Miles/hour", kUntouched},
-      {"1", "Knots", "", kUntouched},
-      {"1", "", "Miles/hour", kUntouched},
-      {"1", "", "", kUntouched},
-      {".", "Knots", "Miles/hour", kUntouched},
-      {"1/2", "Knots", "Miles/hour", kUntouched},
-      {"1.2.3", "Knots", "Miles/hour", kUntouched},
-      {" ", "Knots", "Miles/hour", kUntouched},
-      {"abc", "Knots", "Miles/hour", kUntouched},
-      {"1e400", "Knots", "Knots", kUntouched},
-      {"1E300", "Speed of light", "Centimeters/minute", kUntouched},
+  const Failure cases[] = {
+      {"", "Knots", "Miles/hour"},
+      {"1", "Knots", ""},
+      {"1", "", "Miles/hour"},
+      {"1", "", ""},
+      {".", "Knots", "Miles/hour"},
+      {"1/2", "Knots", "Miles/hour"},
+      {"1.2.3", "Knots", "Miles/hour"},
+      {" ", "Knots", "Miles/hour"},
+      {"abc", "Knots", "Miles/hour"},
+      {"1e400", "Knots", "Knots"},
+      {"1E300", "Speed of light", "Centimeters/minute"},
   };
-  for (const Conversion& c : cases)
-    EXPECT_EQ(speed(c.text, c.from, c.to), c.shown) << c.text << ' ' << c.from << " to " << c.to;
-  EXPECT_TRUE(messages.messages().empty());
+  expectfailures(CategoryId::Speed, cases);
 }
 
 }  // namespace

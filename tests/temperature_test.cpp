@@ -1,22 +1,18 @@
 // Temperature: the one-degree values, the three kinds of pair, and converttemp end to end.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "categories/findtemp.h"
 #include "testsupport.h"
 
 namespace merovane {
 namespace {
 
-using testing::FormTest;
-using testing::kUntouched;
+using namespace merovane::testing;
 
 TEST(TemperatureTable, UnitsInListOrder) {
   const std::vector<std::string_view> expected = {"Celsius", "Fahrenheit", "Kelvin", "Rankine",
                                                   "Reaumur"};
-  const auto units = tempunits();
-  EXPECT_EQ(std::vector<std::string_view>(units.begin(), units.end()), expected);
+  EXPECT_EQ(unitnames(tempunits()), expected);
 }
 
 // A reading of 1 gives the pair's one-degree value for every pair; 0 and 2 then tell the
@@ -53,7 +49,7 @@ TEST(TemperatureTable, OneDegreeValuesAndDegreeRatios) {
   };
   const ConversionTable& table = temptable();
   for (const Cell& cell : cells) {
-    const double c = std::strtod(cell.onedegree, nullptr);
+    const double c = number(cell.onedegree);
     const int s = cell.source, d = cell.destination;
     EXPECT_EQ(table.convert(s, d, 1), c) << s << " to " << d;
     if (cell.ratio == 0) {
@@ -67,19 +63,7 @@ TEST(TemperatureTable, OneDegreeValuesAndDegreeRatios) {
   }
 }
 
-class TemperatureTest : public FormTest {
- protected:
-  std::string temperature(const std::string& text, std::string_view from, std::string_view to) {
-    return convert(CategoryId::Temperature, text, from, to);
-  }
-};
-
-struct Conversion {
-  const char* text;
-  const char* from;
-  const char* to;
-  const char* shown;
-};
+using TemperatureTest = FormTest;
 
 TEST_F(TemperatureTest, ShowsTheSelectedPair) {
   const Conversion cases[] = {
@@ -102,30 +86,24 @@ TEST_F(TemperatureTest, ShowsTheSelectedPair) {
       // Only the selected pair is computed: Celsius to Fahrenheit would overflow here.
       {"1e308", "Celsius", "Kelvin", "1E+308"},
   };
-  for (const Conversion& c : cases)
-    EXPECT_EQ(temperature(c.text, c.from, c.to), c.shown)
-        << c.text << ' ' << c.from << " to " << c.to;
-  EXPECT_TRUE(messages.messages().empty());
+  expectshown(CategoryId::Temperature, cases);
 }
 
 TEST_F(TemperatureTest, LeavesTheDestinationSilentlyOnEveryFailure) {
-  const Conversion cases[] = {
-      {"", "Celsius", "Fahrenheit", kUntouched},
-      {"1", "Celsius", "", kUntouched},
-      {"1", "", "Fahrenheit", kUntouched},
-      {"1", "", "", kUntouched},
-      {"1/2", "Celsius", "Fahrenheit", kUntouched},
-      {".", "Celsius", "Fahrenheit", kUntouched},
-      {"1.2.3", "Celsius", "Fahrenheit", kUntouched},
-      {"-", "Celsius", "Fahrenheit", kUntouched},
-      {" ", "Celsius", "Celsius", kUntouched},
-      {"1e400", "Celsius", "Celsius", kUntouched},
-      {"1e308", "Celsius", "Fahrenheit", kUntouched},
+  const Failure cases[] = {
+      {"", "Celsius", "Fahrenheit"},
+      {"1", "Celsius", ""},
+      {"1", "", "Fahrenheit"},
+      {"1", "", ""},
+      {"1/2", "Celsius", "Fahrenheit"},
+      {".", "Celsius", "Fahrenheit"},
+      {"1.2.3", "Celsius", "Fahrenheit"},
+      {"-", "Celsius", "Fahrenheit"},
+      {" ", "Celsius", "Celsius"},
+      {"1e400", "Celsius", "Celsius"},
+      {"1e308", "Celsius", "Fahrenheit"},
   };
-  for (const Conversion& c : cases)
-    EXPECT_EQ(temperature(c.text, c.from, c.to), c.shown)
-        << c.text << ' ' << c.from << " to " << c.to;
-  EXPECT_TRUE(messages.messages().empty());
+  expectfailures(CategoryId::Temperature, cases);
 }
 
 }  // namespace

@@ -1,19 +1,62 @@
-// Test support: an in-memory main window installed as frmmain, and one conversion driven the way
-// a click in a unit list drives it.
+// Test support: an in-memory main window installed as frmmain, conversions driven the way a click
+// in a unit list drives them, and the small lookups the table tests share.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "categories/categories.h"
+#include "core/exactdecimal.h"
 #include "core/memoryform.h"
 
 namespace merovane::testing {
 
 // What a destination box holds before a conversion, so a test can see it left unchanged.
 inline constexpr const char* kUntouched = "untouched";
+
+// The position of `unit` in the category's list; fails the test if there is none and then
+// answers 0, which keeps a table lookup in range.
+inline int position(CategoryId id, std::string_view unit) {
+  const auto units = category(id).units;
+  for (size_t at = 0; at < units.size(); ++at)
+    if (units[at] == unit) return static_cast<int>(at);
+  ADD_FAILURE() << "no unit \"" << unit << "\" in " << category(id).caption;
+  return 0;
+}
+
+// A unit list as a vector, to compare with the names a test writes out.
+inline std::vector<std::string_view> unitnames(std::span<const std::string_view> units) {
+  return {units.begin(), units.end()};
+}
+
+// The double a decimal text reads as, which is what a table stores for a constant written so.
+inline double number(const std::string& decimal) {
+  return std::strtod(decimal.c_str(), nullptr);
+}
+inline double number(const ExactDecimal& decimal) {
+  return number(decimal.text());
+}
+
+// A conversion and the text the destination box then shows.
+struct Conversion {
+  const char* text;
+  const char* from;
+  const char* to;
+  const char* shown;
+};
+
+// A conversion that leaves the destination box as it was and shows `message`.
+struct Failure {
+  const char* text;
+  const char* from;
+  const char* to;
+  const char* message = nullptr;  // nullptr: no message at all
+};
 
 class FormTest : public ::testing::Test {
  protected:
@@ -24,15 +67,6 @@ class FormTest : public ::testing::Test {
   void TearDown() override {
     setmessagebox(nullptr);
     setfrmmain(nullptr);
-  }
-
-  // The position of `unit` in the category's list; fails the test if there is none.
-  int position(CategoryId id, std::string_view unit) {
-    const auto units = category(id).units;
-    for (size_t at = 0; at < units.size(); ++at)
-      if (units[at] == unit) return static_cast<int>(at);
-    ADD_FAILURE() << "no unit \"" << unit << "\"";
-    return -1;
   }
 
   // Types `text` into the source box, selects `from` and `to` (an empty name leaves that list
@@ -49,8 +83,41 @@ class FormTest : public ::testing::Test {
     return panel.destinationbox.Text();
   }
 
+  // Each case shows its text and no message box.
+  void expectshown(CategoryId id, std::span<const Conversion> cases) {
+    for (const Conversion& c : cases) {
+      SCOPED_TRACE(describe(c.text, c.from, c.to));
+      messages.clear();
+      EXPECT_EQ(convert(id, c.text, c.from, c.to), c.shown);
+      EXPECT_TRUE(messages.messages().empty());
+    }
+  }
+
+  // Each case leaves the destination box untouched and shows its one message, or none.
+  void expectfailures(CategoryId id, std::span<const Failure> cases) {
+    for (const Failure& c : cases) {
+      SCOPED_TRACE(describe(c.text, c.from, c.to));
+      messages.clear();
+      EXPECT_EQ(convert(id, c.text, c.from, c.to), kUntouched);
+      if (c.message == nullptr) {
+        EXPECT_TRUE(messages.messages().empty());
+      } else if (messages.messages().size() != 1) {
+        ADD_FAILURE() << messages.messages().size() << " messages instead of \"" << c.message
+                      << '"';
+      } else {
+        EXPECT_EQ(messages.messages()[0].prompt, c.message);
+        EXPECT_EQ(messages.messages()[0].title, kDefaultTitle);
+      }
+    }
+  }
+
   MemoryForm form{unitcounts()};
   MemoryMessageBox messages;
+
+ private:
+  static std::string describe(const char* text, const char* from, const char* to) {
+    return '"' + std::string(text) + "\" " + from + " to " + to;
+  }
 };
 
 }  // namespace merovane::testing

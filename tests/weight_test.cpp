@@ -2,8 +2,6 @@
 // its message box.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "categories/findweight1.h"
 #include "core/exactdecimal.h"
 #include "core/runtime.h"
@@ -12,8 +10,7 @@
 namespace merovane {
 namespace {
 
-using testing::FormTest;
-using testing::kUntouched;
+using namespace merovane::testing;
 
 TEST(WeightTable, UnitsInListOrder) {
   const std::vector<std::string_view> expected = {"Micrograms",
@@ -39,8 +36,7 @@ TEST(WeightTable, UnitsInListOrder) {
                                                   "Short Tons",
                                                   "Metric tons(tonnes)",
                                                   "Long Tons"};
-  const auto units = weightunits();
-  EXPECT_EQ(std::vector<std::string_view>(units.begin(), units.end()), expected);
+  EXPECT_EQ(unitnames(weightunits()), expected);
 }
 
 // Every constant from the microgram column, worked out here on its own: the exact quotient to 8
@@ -69,7 +65,7 @@ TEST(WeightTable, EveryConstantFollowsTheRuleExactly) {
         EXPECT_EQ(expected.text(), "15432358.35294143");
         expected = ExactDecimal::parse("15432358.3529414");
       }
-      EXPECT_EQ(weighttable().constant(i, j), std::strtod(expected.text().c_str(), nullptr))
+      EXPECT_EQ(weighttable().constant(i, j), number(expected))
           << i << " to " << j << " should be " << expected.text();
       ++checked;
     }
@@ -77,19 +73,7 @@ TEST(WeightTable, EveryConstantFollowsTheRuleExactly) {
   EXPECT_EQ(significant, 13);
 }
 
-class WeightTest : public FormTest {
- protected:
-  std::string weight(const std::string& text, std::string_view from, std::string_view to) {
-    return convert(CategoryId::Weight, text, from, to);
-  }
-};
-
-struct Conversion {
-  const char* text;
-  const char* from;
-  const char* to;
-  const char* shown;
-};
+using WeightTest = FormTest;
 
 TEST_F(WeightTest, ShowsTheSelectedPair) {
   const Conversion cases[] = {
@@ -114,17 +98,8 @@ TEST_F(WeightTest, ShowsTheSelectedPair) {
       // The largest factor, Long Tons to Micrograms, still fits a double here.
       {"1e296", "Grams", "Grams", "1E+296"},
   };
-  for (const Conversion& c : cases)
-    EXPECT_EQ(weight(c.text, c.from, c.to), c.shown) << c.text << ' ' << c.from << " to " << c.to;
-  EXPECT_TRUE(messages.messages().empty());
+  expectshown(CategoryId::Weight, cases);
 }
-
-struct Failure {
-  const char* text;
-  const char* from;
-  const char* to;
-  const char* message;  // nullptr: nothing is shown
-};
 
 TEST_F(WeightTest, LeavesTheDestinationAndShowsTheError) {
   const Failure cases[] = {
@@ -143,18 +118,7 @@ TEST_F(WeightTest, LeavesTheDestinationAndShowsTheError) {
       {"1e297", "", "", kFloatingPoint},
       {"-1e297", "Micrograms", "Long Tons", kFloatingPoint},
   };
-  for (const Failure& c : cases) {
-    messages.clear();
-    EXPECT_EQ(weight(c.text, c.from, c.to), kUntouched)
-        << c.text << ' ' << c.from << " to " << c.to;
-    if (c.message == nullptr) {
-      EXPECT_TRUE(messages.messages().empty()) << c.text;
-    } else {
-      ASSERT_EQ(messages.messages().size(), 1u) << c.text;
-      EXPECT_EQ(messages.messages()[0].prompt, c.message) << c.text;
-      EXPECT_EQ(messages.messages()[0].title, kDefaultTitle) << c.text;
-    }
-  }
+  expectfailures(CategoryId::Weight, cases);
 }
 
 }  // namespace
