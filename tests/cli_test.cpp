@@ -1,6 +1,7 @@
-// merovane-convert's contract: output, exit codes and name matching.
+// merovane-convert's contract: output, exit codes, name matching and the grid of each category.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -29,25 +30,47 @@ int lines(const std::string& text) {
 }
 
 TEST(Cli, ConvertsOnePair) {
-  const CliRun run = cli({"length", "1", "Miles", "Meters"});
-  EXPECT_EQ(run.code, 0);
-  EXPECT_EQ(run.out, "1609.344\n");
-  EXPECT_EQ(run.err, "");
+  struct Case {
+    std::vector<std::string> arguments;
+    const char* out;
+  };
+  const Case cases[] = {
+      {{"length", "1", "Miles", "Meters"}, "1609.344\n"},
+      {{"temperature", "100", "Celsius", "Fahrenheit"}, "212\n"},
+      {{"Weight", "1", "Metric tons(tonnes)", "Grains"}, "15432358.3529414\n"},
+      {{"Area", "1", "Square meters", "Square inches"}, "1550.00310001\n"},
+      {{"Bits and Bytes", "1", "Gigabits(Gb)", "Petabytes(PT)"}, "1.25E-07\n"},
+  };
+  for (const Case& c : cases) {
+    const CliRun run = cli(c.arguments);
+    EXPECT_EQ(run.code, 0) << c.arguments[0];
+    EXPECT_EQ(run.out, c.out) << c.arguments[0];
+    EXPECT_EQ(run.err, "") << c.arguments[0];
+  }
 }
 
 TEST(Cli, MatchesNamesIgnoringCase) {
   EXPECT_EQ(cli({"LENGTH", "1", "light YEARS", "MILES"}).out, "5878499562554.68\n");
 }
 
+// Whether the window says nothing (Length) or shows a message box (Weight), the command line
+// prints the error.
 TEST(Cli, ConversionErrorsGoToStandardError) {
-  for (const auto& [value, description] :
-       {std::pair{"1/2", "Type mismatch"},
-        {"1e999", "Overflow"},
-        {"2e282", "Floating-point error: the result is out of range"}}) {
-    const CliRun run = cli({"Length", value, "Meters", "Meters"});
-    EXPECT_EQ(run.code, 1) << value;
+  struct Case {
+    std::vector<std::string> arguments;
+    const char* description;
+  };
+  const Case cases[] = {
+      {{"Length", "1/2", "Meters", "Meters"}, "Type mismatch"},
+      {{"Length", "1e999", "Meters", "Meters"}, "Overflow"},
+      {{"Length", "2e282", "Meters", "Meters"}, "Floating-point error: the result is out of range"},
+      {{"Weight", "1/2", "Grams", "Ounces"}, "Type mismatch"},
+  };
+  for (const Case& c : cases) {
+    const CliRun run = cli(c.arguments);
+    EXPECT_EQ(run.code, 1) << c.arguments[0] << ' ' << c.arguments[1];
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, std::string(description) + "\n");
+    EXPECT_EQ(run.err, std::string(c.description) + "\n");
   }
 }
 
@@ -85,6 +108,38 @@ TEST(Cli, GridChartsEveryPair) {
       std::string::npos);
 }
 
+// The grid of a value of 1 in four more categories: a header of the units, then one line per
+// source unit.
+TEST(Cli, GridOfEachCategory) {
+  struct Grid {
+    const char* category;
+    const char* header;
+    int units;
+    const char* row;  // one whole line of the grid
+  };
+  const Grid grids[] = {
+      {"Temperature", "\tCelsius\tFahrenheit\tKelvin\tRankine\tReaumur\n", 5,
+       "Celsius\t1\t33.8\t274.15\t493.47\t0.8\n"},
+      {"Weight", "\tMicrograms\tMilligrams\tCentigrams\tGrains\tDecigrams\tCarats\tGrams\t", 23,
+       "Stone\t6350293180\t6350293.18\t635029.318\t"},
+      {"Area", "\tSquare centimeters\tSquare meters\t", 12,
+       "Square miles\t25899881103.36\t2589988.110336\t2.58998811\t25899.88110336\t258.99881103"
+       "\t4014489600\t27878400\t3097600\t102400\t6400\t640\t1\n"},
+      {"Bits and Bytes", "\tBits(b)\tBytes(B)\tKilobits(Kb)\t", 14,
+       "Bytes(B)\t8\t1\t0.007813\t0.000977\t8E-06\t1E-06\t0\t0\t0\t0\t0\t0\t0\t0\n"},
+  };
+  for (const Grid& grid : grids) {
+    SCOPED_TRACE(grid.category);
+    const CliRun run = cli({"--grid", grid.category, "1"});
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(lines(run.out), grid.units + 1);
+    EXPECT_TRUE(run.out.starts_with(grid.header)) << run.out;
+    EXPECT_NE(run.out.find(std::string("\n") + grid.row), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find('!'), std::string::npos);
+  }
+}
+
 TEST(Cli, GridMarksFailedCells) {
   const CliRun run = cli({"--grid", "Length", "1/2"});
   EXPECT_EQ(run.code, 1);
@@ -119,12 +174,6 @@ TEST(Cli, HelpVersionAndWrongCalls) {
     EXPECT_NE(run.err.find("usage"), std::string::npos);
   }
 }
-
-}  // namespace
-}  // namespace merovane
-
-namespace merovane {
-namespace {
 
 TEST(Cli, PutsBackTheWindowItFound) {
   MemoryForm window(unitcounts());
