@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "categories/categories.h"
@@ -75,13 +76,16 @@ class MessageBoxWatcher {
     bool hasok = false;
   };
 
-  MessageBoxWatcher() {
-    timer_.setInterval(5);
+  // Polls every `intervalms`; 0 polls whenever the event loop (the box's own included) is idle.
+  explicit MessageBoxWatcher(int intervalms = 5) {
+    timer_.setInterval(intervalms);
     QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
     timer_.start();
   }
 
   const std::vector<Shown>& shown() const { return shown_; }
+  // What was shown since the last take.
+  std::vector<Shown> take() { return std::exchange(shown_, {}); }
 
  private:
   void poll() {

@@ -41,35 +41,6 @@ class Fingerprint {
   unsigned long long value_ = 14695981039346656037ull;
 };
 
-// Closes every modal message box as soon as it shows, from a timer that runs inside the box's
-// own event loop, and keeps what each one said.
-class MessageBoxCloser {
- public:
-  MessageBoxCloser() {
-    timer_.setInterval(0);
-    QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
-    timer_.start();
-  }
-
-  std::vector<ShownMessageBox> take() { return std::exchange(shown_, {}); }
-
- private:
-  void poll() {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr || !box->isVisible()) return;
-    QAbstractButton* ok = box->button(QMessageBox::Ok);
-    shown_.push_back(
-        {box->windowTitle(), box->text(), ok != nullptr && box->buttons().size() == 1});
-    if (ok != nullptr)
-      ok->click();
-    else
-      box->reject();
-  }
-
-  QTimer timer_;
-  std::vector<ShownMessageBox> shown_;
-};
-
 // Ends the program with the seed and the event's number when one event runs too long, since a
 // hung event never returns to report itself.
 class Watchdog {
@@ -154,7 +125,7 @@ class RandomEventsTest : public QObject {
     const auto restorehandler = qScopeGuard([] { qInstallMessageHandler(testhandler); });
     const std::unique_ptr<FrmMain> window = openwindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    MessageBoxCloser closer;
+    MessageBoxWatcher closer(0);
     RandomUser user(*window, random);
     WindowCheck check(*window);
     Watchdog watchdog(seed);

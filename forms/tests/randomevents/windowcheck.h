@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "forms/frmmain.h"
+#include "forms/tests/guitest.h"
 #include "forms/tests/randomevents/randomuser.h"
 
 namespace merovane::guitest {
@@ -31,11 +32,7 @@ struct WindowState {
   }
 };
 
-struct ShownMessageBox {
-  QString title;
-  QString text;
-  bool okonly = false;
-};
+using ShownMessageBox = MessageBoxWatcher::Shown;
 
 struct CheckCounts {
   // Events that run a conversion, and of those the ones with a unit selected in both lists.
