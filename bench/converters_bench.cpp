@@ -1,34 +1,31 @@
-// The per-keystroke cost without widgets: every converter once per call through the in-memory
-// window, and the number-to-text conversion alone.
+// The per-keystroke cost without widgets: every category's conversion once per call on in-memory
+// controls, and the number-to-text conversion alone.
 #include <benchmark/benchmark.h>
 
 #include <string>
 
 #include "categories/categories.h"
 #include "categories/findlength.h"
-#include "core/memoryform.h"
+#include "core/engine.h"
+#include "core/memorycontrols.h"
 #include "core/runtime.h"
 
 namespace merovane {
 namespace {
 
-// One list click of a category with the value typed and its first and last units selected.
+// One conversion of a category with the value typed and its first and last units selected.
 void BM_Converter(benchmark::State& state, CategoryId id) {
   const Category& chosen = category(id);
-  if (chosen.listclick == nullptr) {
-    state.SkipWithError("no converter yet");
-    return;
-  }
-  MemoryForm form(unitcounts());
-  setfrmmain(&form);
-  MemoryForm::Panel& panel = form.panel(id);
-  panel.sourcebox.SetText("1234.5");
-  panel.sourcelist.select(0);
-  panel.destinationlist.select(static_cast<int>(chosen.units.size()) - 1);
-  chosen.listclick();
-  for (auto _ : state) chosen.listclick();
-  benchmark::DoNotOptimize(panel.destinationbox.Text());
-  setfrmmain(nullptr);
+  const int units = static_cast<int>(chosen.units.size());
+  MemoryListBox source(units), destination(units);
+  MemoryTextBox sourcebox, destinationbox;
+  sourcebox.SetText("1234.5");
+  source.select(0);
+  destination.select(units - 1);
+  MemoryMessageBox messages;
+  DisplayReporter reporter(chosen.failures, messages);
+  for (auto _ : state) convert(chosen, source, destination, sourcebox, destinationbox, reporter);
+  benchmark::DoNotOptimize(destinationbox.Text());
 }
 
 void registerconverters() {

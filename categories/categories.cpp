@@ -16,33 +16,12 @@
 namespace merovane {
 namespace {
 
-// The converters that take their four controls get them from the main window, as the window's
-// list handlers pass them.
-template <void (*convert)(ListBox&, ListBox&, TextBox&, TextBox&), CategoryId id>
-void withcontrols() {
-  Form& form = frmmain();
-  convert(form.sourcelist(id), form.destinationlist(id), form.sourcebox(id),
-          form.destinationbox(id));
-}
-
 const std::array<Category, kCategoryCount>& table() {
-  static const std::array<Category, kCategoryCount> kCategories = {{
-      {CategoryId::Area, "Area", areaunits(), convertarea},
-      {CategoryId::BitsAndBytes, "Bits and Bytes", bitunits(),
-       withcontrols<convertbits, CategoryId::BitsAndBytes>},
-      {CategoryId::Density, "Density", densityunits(), convertdensity},
-      {CategoryId::Energy, "Energy", energyunits(), convertenergy},
-      {CategoryId::Force, "Force", forceunits(), convertforce},
-      {CategoryId::Length, "Length", lengthunits(),
-       withcontrols<convertlength, CategoryId::Length>},
-      {CategoryId::Weight, "Weight", weightunits(),
-       withcontrols<convertweight, CategoryId::Weight>},
-      {CategoryId::Power, "Power", powerunits(), convertpower},
-      {CategoryId::Pressure, "Pressure", pressureunits(), convertpressure},
-      {CategoryId::Speed, "Speed", speedunits(), convertspeed},
-      {CategoryId::Temperature, "Temperature", tempunits(), converttemp},
-      {CategoryId::Volume, "Volume", volumeunits(), convertvolume},
-  }};
+  static const std::array<Category, kCategoryCount> kCategories = {
+      areacategory(),     bitcategory(),    densitycategory(), energycategory(),
+      forcecategory(),    lengthcategory(), weightcategory(),  powercategory(),
+      pressurecategory(), speedcategory(),  tempcategory(),    volumecategory(),
+  };
   return kCategories;
 }
 

@@ -1,24 +1,12 @@
-// The twelve categories as the window's category table orders them: caption, units and what a
-// click in either of the category's lists runs.
+// The twelve categories' records, in the order of the window's category table.
 #pragma once
 
 #include <array>
 #include <span>
-#include <string_view>
 
-#include "core/form.h"
+#include "core/category.h"
 
 namespace merovane {
-
-struct Category {
-  CategoryId id;
-  std::string_view caption;
-  // The unit list; empty while the category has no converter yet.
-  std::span<const std::string_view> units;
-  // A click in either list: runs the converter on frmmain's controls of this category, with the
-  // call shape the converter takes. nullptr while the category has no converter yet.
-  void (*listclick)();
-};
 
 std::span<const Category> categories();
 const Category& category(CategoryId id);

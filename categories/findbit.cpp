@@ -3,7 +3,7 @@
 #include <array>
 #include <stdexcept>
 
-#include "core/frame.h"
+#include "categories/onwindow.h"
 
 namespace merovane {
 namespace {
@@ -171,12 +171,21 @@ const ConversionTable& bittable() {
   return table;
 }
 
+const Category& bitcategory() {
+  static const Category category{
+      .id = CategoryId::BitsAndBytes,
+      .caption = "Bits and Bytes",
+      .units = bitunits(),
+      .table = bittable,
+      .shape = Shape::NumberGrid,
+      .failures = FailureDisplay::MessageBox,
+      .emptytext = EmptyText::ConvertsNothing,
+  };
+  return category;
+}
+
 void convertbits(ListBox& listbits, ListBox& listbitd, TextBox& txtbits, TextBox& txtbitd) {
-  runconverter(OnError::MessageBox, [&] {
-    if (txtbits.Text().empty()) return;
-    const double value = texttonumber(txtbits.Text());
-    numbergrid(listbits, listbitd, txtbitd, bittable(), value);
-  });
+  convertonwindow(bitcategory(), listbits, listbitd, txtbits, txtbitd);
 }
 
 }  // namespace merovane

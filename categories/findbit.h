@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 
+#include "core/category.h"
 #include "core/controls.h"
 #include "core/conversiontable.h"
 
@@ -14,6 +15,9 @@ std::span<const std::string_view> bitunits();
 // Powers of two toward smaller units, 6-decimal fractions toward larger ones, and a chain of
 // fractions rounded to 6 places where one fraction would be too small.
 const ConversionTable& bittable();
+
+// What sets Bits and Bytes apart in a conversion: its units, table, shape and failure display.
+const Category& bitcategory();
 
 // Shows in txtbitd the text of txtbits converted from listbits' unit to listbitd's unit. Any
 // error is shown in a message box; an empty txtbits does nothing.

@@ -2,9 +2,8 @@
 
 #include <array>
 
+#include "categories/onwindow.h"
 #include "categories/prebuilt.h"
-#include "core/form.h"
-#include "core/frame.h"
 
 namespace merovane {
 namespace {
@@ -29,16 +28,21 @@ const ConversionTable& densitytable() {
   return table;
 }
 
+const Category& densitycategory() {
+  static const Category category{
+      .id = CategoryId::Density,
+      .caption = "Density",
+      .units = densityunits(),
+      .table = densitytable,
+      .shape = Shape::PairScan,
+      .failures = FailureDisplay::Silent,
+      .emptytext = EmptyText::Read,
+  };
+  return category;
+}
+
 void convertdensity() {
-  runconverter(OnError::Silent, [] {
-    Form& form = frmmain();
-    const ListBox& listdensitys = form.sourcelist(CategoryId::Density);
-    const ListBox& listdensityd = form.destinationlist(CategoryId::Density);
-    const TextBox& txtdensitys = form.sourcebox(CategoryId::Density);
-    TextBox& txtdensityd = form.destinationbox(CategoryId::Density);
-    const double value = texttonumber(txtdensitys.Text());
-    pairscan(listdensitys, listdensityd, txtdensityd, densitytable(), value);
-  });
+  convertonfrmmain(densitycategory());
 }
 
 }  // namespace merovane

@@ -4,6 +4,7 @@
 #include <span>
 #include <string_view>
 
+#include "core/category.h"
 #include "core/conversiontable.h"
 
 namespace merovane {
@@ -15,6 +16,9 @@ std::span<const std::string_view> densityunits();
 const ConversionTable& densitytable();
 // The same table worked out by the rule with exact arithmetic (slow; for the build and tests).
 ConversionTable builddensitytable();
+
+// What sets Density apart in a conversion: its units, table, shape and failure display.
+const Category& densitycategory();
 
 // Shows in txtdensityd the text of txtdensitys converted from listdensitys' unit to
 // listdensityd's unit. Silent on every error, an empty source text among them.

@@ -2,8 +2,7 @@
 
 #include <array>
 
-#include "core/form.h"
-#include "core/frame.h"
+#include "categories/onwindow.h"
 
 namespace merovane {
 namespace {
@@ -47,16 +46,21 @@ const ConversionTable& energytable() {
   return table;
 }
 
+const Category& energycategory() {
+  static const Category category{
+      .id = CategoryId::Energy,
+      .caption = "Energy",
+      .units = energyunits(),
+      .table = energytable,
+      .shape = Shape::PairScan,
+      .failures = FailureDisplay::Silent,
+      .emptytext = EmptyText::Read,
+  };
+  return category;
+}
+
 void convertenergy() {
-  runconverter(OnError::Silent, [] {
-    Form& form = frmmain();
-    const ListBox& listenergys = form.sourcelist(CategoryId::Energy);
-    const ListBox& listenergyd = form.destinationlist(CategoryId::Energy);
-    const TextBox& txtenergyfs = form.sourcebox(CategoryId::Energy);
-    TextBox& txtenergyfd = form.destinationbox(CategoryId::Energy);
-    const double value = texttonumber(txtenergyfs.Text());
-    pairscan(listenergys, listenergyd, txtenergyfd, energytable(), value);
-  });
+  convertonfrmmain(energycategory());
 }
 
 }  // namespace merovane

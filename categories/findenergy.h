@@ -4,6 +4,7 @@
 #include <span>
 #include <string_view>
 
+#include "core/category.h"
 #include "core/conversiontable.h"
 
 namespace merovane {
@@ -11,6 +12,9 @@ namespace merovane {
 std::span<const std::string_view> energyunits();
 // The 72 constants, each held as the literal the table writes.
 const ConversionTable& energytable();
+
+// What sets Energy apart in a conversion: its units, table, shape and failure display.
+const Category& energycategory();
 
 // Shows in txtenergyfd the text of txtenergyfs converted from listenergys' unit to listenergyd's
 // unit. Silent on every error, an empty source text among them.

@@ -2,8 +2,7 @@
 
 #include <array>
 
-#include "core/form.h"
-#include "core/frame.h"
+#include "categories/onwindow.h"
 
 namespace merovane {
 namespace {
@@ -49,16 +48,21 @@ const ConversionTable& forcetable() {
   return table;
 }
 
+const Category& forcecategory() {
+  static const Category category{
+      .id = CategoryId::Force,
+      .caption = "Force",
+      .units = forceunits(),
+      .table = forcetable,
+      .shape = Shape::PairScan,
+      .failures = FailureDisplay::Silent,
+      .emptytext = EmptyText::Read,
+  };
+  return category;
+}
+
 void convertforce() {
-  runconverter(OnError::Silent, [] {
-    Form& form = frmmain();
-    const ListBox& listforces = form.sourcelist(CategoryId::Force);
-    const ListBox& listforced = form.destinationlist(CategoryId::Force);
-    const TextBox& txtfforces = form.sourcebox(CategoryId::Force);
-    TextBox& txtfforced = form.destinationbox(CategoryId::Force);
-    const double value = texttonumber(txtfforces.Text());
-    pairscan(listforces, listforced, txtfforced, forcetable(), value);
-  });
+  convertonfrmmain(forcecategory());
 }
 
 }  // namespace merovane

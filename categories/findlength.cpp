@@ -2,8 +2,8 @@
 
 #include <array>
 
+#include "categories/onwindow.h"
 #include "categories/prebuilt.h"
-#include "core/frame.h"
 
 namespace merovane {
 namespace {
@@ -26,12 +26,21 @@ const ConversionTable& lengthtable() {
   return table;
 }
 
+const Category& lengthcategory() {
+  static const Category category{
+      .id = CategoryId::Length,
+      .caption = "Length",
+      .units = lengthunits(),
+      .table = lengthtable,
+      .shape = Shape::TextGrid,
+      .failures = FailureDisplay::Silent,
+      .emptytext = EmptyText::ConvertsNothing,
+  };
+  return category;
+}
+
 void convertlength(ListBox& listlengths, ListBox& listlengthd, TextBox& txtfls, TextBox& txtfld) {
-  runconverter(OnError::Silent, [&] {
-    if (txtfls.Text().empty()) return;
-    const double value = texttonumber(txtfls.Text());
-    textgrid(listlengths, listlengthd, txtfld, lengthtable(), value);
-  });
+  convertonwindow(lengthcategory(), listlengths, listlengthd, txtfls, txtfld);
 }
 
 }  // namespace merovane

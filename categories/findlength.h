@@ -4,6 +4,7 @@
 #include <span>
 #include <string_view>
 
+#include "core/category.h"
 #include "core/controls.h"
 #include "core/conversiontable.h"
 
@@ -15,6 +16,9 @@ std::span<const std::string_view> lengthunits();
 const ConversionTable& lengthtable();
 // The same table worked out by the rule with exact arithmetic (slow; for the build and tests).
 ConversionTable buildlengthtable();
+
+// What sets Length apart in a conversion: its units, table, shape and failure display.
+const Category& lengthcategory();
 
 // Shows in txtfld the text in listlengths' unit converted to listlengthd's unit. Silent on
 // every error; an empty txtfls does nothing.

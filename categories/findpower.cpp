@@ -2,9 +2,8 @@
 
 #include <array>
 
+#include "categories/onwindow.h"
 #include "categories/prebuilt.h"
-#include "core/form.h"
-#include "core/frame.h"
 
 namespace merovane {
 namespace {
@@ -43,16 +42,21 @@ const ConversionTable& powertable() {
   return table;
 }
 
+const Category& powercategory() {
+  static const Category category{
+      .id = CategoryId::Power,
+      .caption = "Power",
+      .units = powerunits(),
+      .table = powertable,
+      .shape = Shape::PairScan,
+      .failures = FailureDisplay::Silent,
+      .emptytext = EmptyText::Read,
+  };
+  return category;
+}
+
 void convertpower() {
-  runconverter(OnError::Silent, [] {
-    Form& form = frmmain();
-    const ListBox& listpowers = form.sourcelist(CategoryId::Power);
-    const ListBox& listpowerd = form.destinationlist(CategoryId::Power);
-    const TextBox& txtfpowers = form.sourcebox(CategoryId::Power);
-    TextBox& txtfpowerd = form.destinationbox(CategoryId::Power);
-    const double value = texttonumber(txtfpowers.Text());
-    pairscan(listpowers, listpowerd, txtfpowerd, powertable(), value);
-  });
+  convertonfrmmain(powercategory());
 }
 
 }  // namespace merovane

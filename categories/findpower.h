@@ -4,6 +4,7 @@
 #include <span>
 #include <string_view>
 
+#include "core/category.h"
 #include "core/conversiontable.h"
 
 namespace merovane {
@@ -15,6 +16,9 @@ std::span<const std::string_view> powerunits();
 const ConversionTable& powertable();
 // The same table worked out by the rule with exact arithmetic (slow; for the build and tests).
 ConversionTable buildpowertable();
+
+// What sets Power apart in a conversion: its units, table, shape and failure display.
+const Category& powercategory();
 
 // Shows in txtfpowerd the text of txtfpowers converted from listpowers' unit to listpowerd's
 // unit. Silent on every error, an empty source text among them.

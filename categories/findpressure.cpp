@@ -2,8 +2,7 @@
 
 #include <array>
 
-#include "core/form.h"
-#include "core/frame.h"
+#include "categories/onwindow.h"
 
 namespace merovane {
 namespace {
@@ -46,16 +45,21 @@ const ConversionTable& pressuretable() {
   return table;
 }
 
+const Category& pressurecategory() {
+  static const Category category{
+      .id = CategoryId::Pressure,
+      .caption = "Pressure",
+      .units = pressureunits(),
+      .table = pressuretable,
+      .shape = Shape::PairScan,
+      .failures = FailureDisplay::Silent,
+      .emptytext = EmptyText::Read,
+  };
+  return category;
+}
+
 void convertpressure() {
-  runconverter(OnError::Silent, [] {
-    Form& form = frmmain();
-    const ListBox& listpresss = form.sourcelist(CategoryId::Pressure);
-    const ListBox& listpressd = form.destinationlist(CategoryId::Pressure);
-    const TextBox& txtpressfs = form.sourcebox(CategoryId::Pressure);
-    TextBox& txtpressfd = form.destinationbox(CategoryId::Pressure);
-    const double value = texttonumber(txtpressfs.Text());
-    pairscan(listpresss, listpressd, txtpressfd, pressuretable(), value);
-  });
+  convertonfrmmain(pressurecategory());
 }
 
 }  // namespace merovane

@@ -4,6 +4,7 @@
 #include <span>
 #include <string_view>
 
+#include "core/category.h"
 #include "core/conversiontable.h"
 
 namespace merovane {
@@ -11,6 +12,9 @@ namespace merovane {
 std::span<const std::string_view> pressureunits();
 // The 72 constants as the table writes them, each a single product.
 const ConversionTable& pressuretable();
+
+// What sets Pressure apart in a conversion: its units, table, shape and failure display.
+const Category& pressurecategory();
 
 // Shows in txtpressfd the text of txtpressfs, read in listpresss' unit, converted to listpressd's
 // unit. Silent on every error, an empty txtpressfs included.

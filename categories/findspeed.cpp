@@ -1,8 +1,7 @@
 #include "categories/findspeed.h"
 
+#include "categories/onwindow.h"
 #include "categories/prebuilt.h"
-#include "core/form.h"
-#include "core/frame.h"
 
 namespace merovane {
 
@@ -16,16 +15,21 @@ const ConversionTable& speedtable() {
   return table;
 }
 
+const Category& speedcategory() {
+  static const Category category{
+      .id = CategoryId::Speed,
+      .caption = "Speed",
+      .units = speedunits(),
+      .table = speedtable,
+      .shape = Shape::PairScan,
+      .failures = FailureDisplay::Silent,
+      .emptytext = EmptyText::Read,
+  };
+  return category;
+}
+
 void convertspeed() {
-  runconverter(OnError::Silent, [] {
-    Form& form = frmmain();
-    const ListBox& listspeeds = form.sourcelist(CategoryId::Speed);
-    const ListBox& listspeedd = form.destinationlist(CategoryId::Speed);
-    const TextBox& txtspeeds = form.sourcebox(CategoryId::Speed);
-    TextBox& txtspeedd = form.destinationbox(CategoryId::Speed);
-    const double value = texttonumber(txtspeeds.Text());
-    pairscan(listspeeds, listspeedd, txtspeedd, speedtable(), value);
-  });
+  convertonfrmmain(speedcategory());
 }
 
 }  // namespace merovane

@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 
+#include "core/category.h"
 #include "core/conversiontable.h"
 
 namespace merovane {
@@ -23,6 +24,9 @@ std::span<const std::string_view> speedunits();
 const ConversionTable& speedtable();
 // The same table worked out by the rule with exact arithmetic (slow; for the build and tests).
 ConversionTable buildspeedtable();
+
+// What sets Speed apart in a conversion: its units, table, shape and failure display.
+const Category& speedcategory();
 
 // Shows in txtspeedd the text of txtspeeds, read in listspeeds' unit, converted to listspeedd's
 // unit. Silent on every error, an empty txtspeeds included.

@@ -2,8 +2,7 @@
 
 #include <array>
 
-#include "core/form.h"
-#include "core/frame.h"
+#include "categories/onwindow.h"
 
 namespace merovane {
 namespace {
@@ -68,16 +67,21 @@ const ConversionTable& temptable() {
   return table;
 }
 
+const Category& tempcategory() {
+  static const Category category{
+      .id = CategoryId::Temperature,
+      .caption = "Temperature",
+      .units = tempunits(),
+      .table = temptable,
+      .shape = Shape::PairScan,
+      .failures = FailureDisplay::Silent,
+      .emptytext = EmptyText::Read,
+  };
+  return category;
+}
+
 void converttemp() {
-  runconverter(OnError::Silent, [] {
-    Form& form = frmmain();
-    const ListBox& listtemps = form.sourcelist(CategoryId::Temperature);
-    const ListBox& listtempd = form.destinationlist(CategoryId::Temperature);
-    const TextBox& txtftemps = form.sourcebox(CategoryId::Temperature);
-    TextBox& txtftempd = form.destinationbox(CategoryId::Temperature);
-    const double value = texttonumber(txtftemps.Text());
-    pairscan(listtemps, listtempd, txtftempd, temptable(), value);
-  });
+  convertonfrmmain(tempcategory());
 }
 
 }  // namespace merovane

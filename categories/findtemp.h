@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 
+#include "core/category.h"
 #include "core/conversiontable.h"
 
 namespace merovane {
@@ -12,6 +13,9 @@ namespace merovane {
 std::span<const std::string_view> tempunits();
 // The 20 pair expressions: 4 proportional pairs and 16 offset pairs.
 const ConversionTable& temptable();
+
+// What sets Temperature apart in a conversion: its units, table, shape and failure display.
+const Category& tempcategory();
 
 // Shows in txtftempd the reading of txtftemps converted from listtemps' scale to listtempd's
 // scale. Silent on every error, an empty txtftemps included.

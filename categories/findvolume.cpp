@@ -1,8 +1,7 @@
 #include "categories/findvolume.h"
 
+#include "categories/onwindow.h"
 #include "categories/prebuilt.h"
-#include "core/form.h"
-#include "core/frame.h"
 
 namespace merovane {
 
@@ -16,16 +15,21 @@ const ConversionTable& volumetable() {
   return table;
 }
 
+const Category& volumecategory() {
+  static const Category category{
+      .id = CategoryId::Volume,
+      .caption = "Volume",
+      .units = volumeunits(),
+      .table = volumetable,
+      .shape = Shape::PairScan,
+      .failures = FailureDisplay::Silent,
+      .emptytext = EmptyText::Read,
+  };
+  return category;
+}
+
 void convertvolume() {
-  runconverter(OnError::Silent, [] {
-    Form& form = frmmain();
-    const ListBox& listvolumes = form.sourcelist(CategoryId::Volume);
-    const ListBox& listvolumed = form.destinationlist(CategoryId::Volume);
-    const TextBox& txtvolumes = form.sourcebox(CategoryId::Volume);
-    TextBox& txtvolumed = form.destinationbox(CategoryId::Volume);
-    const double value = texttonumber(txtvolumes.Text());
-    pairscan(listvolumes, listvolumed, txtvolumed, volumetable(), value);
-  });
+  convertonfrmmain(volumecategory());
 }
 
 }  // namespace merovane

@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 
+#include "core/category.h"
 #include "core/conversiontable.h"
 
 namespace merovane {
@@ -23,6 +24,9 @@ std::span<const std::string_view> volumeunits();
 const ConversionTable& volumetable();
 // The same table worked out by the rule with exact arithmetic (slow; for the build and tests).
 ConversionTable buildvolumetable();
+
+// What sets Volume apart in a conversion: its units, table, shape and failure display.
+const Category& volumecategory();
 
 // Shows in txtvolumed the text of txtvolumes, read in listvolumes' unit, converted to
 // listvolumed's unit. Silent on every error, an empty txtvolumes included.

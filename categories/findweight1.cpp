@@ -2,8 +2,8 @@
 
 #include <array>
 
+#include "categories/onwindow.h"
 #include "categories/prebuilt.h"
-#include "core/frame.h"
 
 namespace merovane {
 namespace {
@@ -29,13 +29,22 @@ const ConversionTable& weighttable() {
   return table;
 }
 
+const Category& weightcategory() {
+  static const Category category{
+      .id = CategoryId::Weight,
+      .caption = "Weight",
+      .units = weightunits(),
+      .table = weighttable,
+      .shape = Shape::TextGrid,
+      .failures = FailureDisplay::MessageBox,
+      .emptytext = EmptyText::ConvertsNothing,
+  };
+  return category;
+}
+
 void convertweight(ListBox& listweights, ListBox& listweightd, TextBox& txtweights,
                    TextBox& txtweightd) {
-  runconverter(OnError::MessageBox, [&] {
-    if (txtweights.Text().empty()) return;
-    const double value = texttonumber(txtweights.Text());
-    textgrid(listweights, listweightd, txtweightd, weighttable(), value);
-  });
+  convertonwindow(weightcategory(), listweights, listweightd, txtweights, txtweightd);
 }
 
 }  // namespace merovane

@@ -4,6 +4,7 @@
 #include <span>
 #include <string_view>
 
+#include "core/category.h"
 #include "core/controls.h"
 #include "core/conversiontable.h"
 
@@ -15,6 +16,9 @@ std::span<const std::string_view> weightunits();
 const ConversionTable& weighttable();
 // The same table worked out by the rule with exact arithmetic (slow; for the build and tests).
 ConversionTable buildweighttable();
+
+// What sets Weight apart in a conversion: its units, table, shape and failure display.
+const Category& weightcategory();
 
 // Shows in txtweightd the text in listweights' unit converted to listweightd's unit. Any error
 // is shown in a message box; an empty txtweights does nothing.

@@ -2,8 +2,8 @@
 
 #include <array>
 
+#include "categories/onwindow.h"
 #include "core/form.h"
-#include "core/frame.h"
 
 namespace merovane {
 namespace {
@@ -70,16 +70,21 @@ const ConversionTable& areatable() {
   return table;
 }
 
+const Category& areacategory() {
+  static const Category category{
+      .id = CategoryId::Area,
+      .caption = "Area",
+      .units = areaunits(),
+      .table = areatable,
+      .shape = Shape::PairScan,
+      .failures = FailureDisplay::Silent,
+      .emptytext = EmptyText::Read,
+  };
+  return category;
+}
+
 void convertarea() {
-  runconverter(OnError::Silent, [] {
-    Form& form = frmmain();
-    const ListBox& listareas = form.sourcelist(CategoryId::Area);
-    const ListBox& listaread = form.destinationlist(CategoryId::Area);
-    const TextBox& txtfas = form.sourcebox(CategoryId::Area);
-    TextBox& txtfad = form.destinationbox(CategoryId::Area);
-    const double value = texttonumber(txtfas.Text());
-    pairscan(listareas, listaread, txtfad, areatable(), value);
-  });
+  convertonfrmmain(areacategory());
 }
 
 void hideunitframes() {

@@ -4,6 +4,7 @@
 #include <span>
 #include <string_view>
 
+#include "core/category.h"
 #include "core/conversiontable.h"
 
 namespace merovane {
@@ -11,6 +12,9 @@ namespace merovane {
 std::span<const std::string_view> areaunits();
 // The 132 constants, each exactly as the system has always multiplied by it.
 const ConversionTable& areatable();
+
+// What sets Area apart in a conversion: its units, table, shape and failure display.
+const Category& areacategory();
 
 // Shows in txtfad the text of txtfas converted from listareas' unit to listaread's unit. Silent
 // on every error, an empty txtfas included.

@@ -1,13 +1,12 @@
 #include "cli/convert.h"
 
 #include <algorithm>
-#include <memory>
 #include <optional>
 #include <ostream>
 
 #include "categories/categories.h"
-#include "core/frame.h"
-#include "core/memoryform.h"
+#include "core/engine.h"
+#include "core/memorycontrols.h"
 
 namespace merovane {
 namespace {
@@ -30,62 +29,29 @@ bool sameignoringcase(std::string_view a, std::string_view b) {
   });
 }
 
-// Collects the handled errors of one conversion.
-class Recorder : public ErrorTap {
- public:
-  void failed(const RuntimeError& error) override { description_ = error.Description(); }
-  const std::optional<std::string>& description() const { return description_; }
-  void reset() { description_.reset(); }
-
- private:
-  std::optional<std::string> description_;
+// What one conversion did: whether it wrote the destination box, the text there, and the
+// description of its failure if it failed.
+struct Outcome {
+  bool written;
+  std::string text;
+  std::optional<std::string> error;
 };
 
-// An in-memory window, installed as frmmain for as long as it lives; whatever was installed
-// before (the real window, when the tool's code runs inside the window program's tests) comes
-// back afterwards.
-class Session {
- public:
-  Session()
-      : form_(unitcounts()),
-        previouswindow_(setfrmmain(&form_)),
-        previousmessagebox_(setmessagebox(&messages_)),
-        previoustap_(seterrortap(&recorder_)) {}
-  ~Session() {
-    seterrortap(previoustap_);
-    setmessagebox(previousmessagebox_);
-    setfrmmain(previouswindow_);
-  }
-  Session(const Session&) = delete;
-  Session& operator=(const Session&) = delete;
-
-  struct Outcome {
-    bool written;
-    std::string text;
-    std::optional<std::string> error;
-  };
-
-  // Sets the source text and both selections, then clicks the destination list.
-  Outcome convert(const Category& category, const std::string& value, int from, int to) {
-    MemoryForm::Panel& panel = form_.panel(category.id);
-    panel.sourcebox.SetText(value);
-    panel.sourcelist.select(from);
-    panel.destinationlist.select(to);
-    recorder_.reset();
-    const int writes = panel.destinationbox.writes();
-    category.listclick();
-    return {panel.destinationbox.writes() != writes, panel.destinationbox.Text(),
-            recorder_.description()};
-  }
-
- private:
-  MemoryForm form_;
-  MemoryMessageBox messages_;
-  Recorder recorder_;
-  Form* previouswindow_;
-  MessageBox* previousmessagebox_;
-  ErrorTap* previoustap_;
-};
+// Types `value` into a fresh source box, selects `from` and `to` and converts, as a click in
+// either of the category's lists does.
+Outcome convertvalue(const Category& category, const std::string& value, int from, int to) {
+  const int units = static_cast<int>(category.units.size());
+  MemoryListBox source(units), destination(units);
+  MemoryTextBox sourcebox, destinationbox;
+  sourcebox.SetText(value);
+  source.select(from);
+  destination.select(to);
+  RecordingReporter reporter;
+  convert(category, source, destination, sourcebox, destinationbox, reporter);
+  Outcome outcome{destinationbox.writes() > 0, destinationbox.Text(), std::nullopt};
+  if (reporter.failure()) outcome.error = reporter.failure()->Description();
+  return outcome;
+}
 
 void listcategories(std::ostream& out) {
   for (const Category& category : categories()) out << category.caption << '\n';
@@ -94,12 +60,7 @@ void listcategories(std::ostream& out) {
 // The category named `name`, or nullptr after telling `err` why not.
 const Category* findcategory(std::string_view name, std::ostream& err) {
   for (const Category& category : categories()) {
-    if (!sameignoringcase(category.caption, name)) continue;
-    if (category.listclick == nullptr) {
-      err << "merovane-convert: the category \"" << category.caption << "\" has no converter yet\n";
-      return nullptr;
-    }
-    return &category;
+    if (sameignoringcase(category.caption, name)) return &category;
   }
   err << "merovane-convert: unknown category \"" << name << "\"; the categories are:\n";
   listcategories(err);
@@ -124,8 +85,7 @@ int convertone(const std::vector<std::string>& arguments, std::ostream& out, std
   if (to < 0) return 2;
   if (arguments[1].empty()) return 1;  // an empty source box converts nothing
 
-  Session session;
-  const Session::Outcome outcome = session.convert(*category, arguments[1], from, to);
+  const Outcome outcome = convertvalue(*category, arguments[1], from, to);
   if (outcome.error) {
     err << *outcome.error << '\n';
     return 1;
@@ -141,7 +101,6 @@ int convertgrid(const std::vector<std::string>& arguments, std::ostream& out, st
   const std::string& value = arguments[2];
   if (value.empty()) return 1;
 
-  Session session;
   for (std::string_view unit : category->units) out << '\t' << unit;
   out << '\n';
   bool allconverted = true;
@@ -149,7 +108,7 @@ int convertgrid(const std::vector<std::string>& arguments, std::ostream& out, st
   for (int from = 0; from < units; ++from) {
     out << category->units[static_cast<size_t>(from)];
     for (int to = 0; to < units; ++to) {
-      const Session::Outcome outcome = session.convert(*category, value, from, to);
+      const Outcome outcome = convertvalue(*category, value, from, to);
       out << '\t';
       if (outcome.error) {
         out << '!' << *outcome.error;

@@ -1,5 +1,5 @@
-// merovane-convert: the command-line face of the converters. It drives the very converters the
-// window runs, through an in-memory window, exactly as a click in a unit list would.
+// merovane-convert: the command-line face of the converters. It runs the very conversions the
+// window runs, on in-memory controls, exactly as a click in a unit list would.
 #pragma once
 
 #include <iosfwd>

@@ -1,28 +1,11 @@
-// frmmain as the converters see it: the controls of the one main window. The window may be the
-// Qt window or the in-memory one that the command-line tool and the tests use; a converter cannot
-// tell which.
+// frmmain as the window's converters see it: the controls of the one main window, which the
+// converters called without controls reach through it, and the toolkit's message box.
 #pragma once
 
+#include "core/category.h"
 #include "core/controls.h"
 
 namespace merovane {
-
-// The twelve categories, in the order of the window's category table.
-enum class CategoryId {
-  Area,
-  BitsAndBytes,
-  Density,
-  Energy,
-  Force,
-  Length,
-  Weight,
-  Power,
-  Pressure,
-  Speed,
-  Temperature,
-  Volume,
-};
-inline constexpr int kCategoryCount = 12;
 
 class Form {
  public:

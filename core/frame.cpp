@@ -1,14 +1,9 @@
 #include "core/frame.h"
 
 #include <array>
-#include <utility>
-
-#include "core/form.h"
 
 namespace merovane {
 namespace {
-ErrorTap* errortap = nullptr;
-
 // Writes cell (ListIndex of source, ListIndex of destination), asking both lists at every step.
 template <class Cell>
 void showselectedcell(const ListBox& sourcelist, const ListBox& destinationlist,
@@ -21,19 +16,6 @@ void showselectedcell(const ListBox& sourcelist, const ListBox& destinationlist,
     }
 }
 }  // namespace
-
-ErrorTap* seterrortap(ErrorTap* tap) {
-  return std::exchange(errortap, tap);
-}
-
-void handleerror(OnError onerror, const RuntimeError& error) noexcept {
-  try {
-    if (errortap != nullptr) errortap->failed(error);
-    if (onerror == OnError::MessageBox) MsgBox(error.Description());
-  } catch (...) {
-    // A handler never re-raises: a failure while reporting ends here too.
-  }
-}
 
 void pairscan(const ListBox& sourcelist, const ListBox& destinationlist, TextBox& destinationbox,
               const ConversionTable& table, double value) {

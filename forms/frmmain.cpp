@@ -6,6 +6,17 @@
 #include <vector>
 
 #include "categories/categories.h"
+#include "categories/findbit.h"
+#include "categories/finddensity.h"
+#include "categories/findenergy.h"
+#include "categories/findforce.h"
+#include "categories/findlength.h"
+#include "categories/findpower.h"
+#include "categories/findpressure.h"
+#include "categories/findspeed.h"
+#include "categories/findtemp.h"
+#include "categories/findvolume.h"
+#include "categories/findweight1.h"
 #include "categories/finsarea.h"
 #include "forms/application.h"
 
@@ -165,10 +176,8 @@ void FrmMain::buildunitframe(const CategoryControls& controls, Side side) {
   for (std::string_view unit : entry.units) list->addItem(qtext(unit));
 
   const CategoryId id = controls.id;
-  // Both lists of a category run its converter, with the call shape it takes.
-  list->setclickhandler([id] {
-    if (const auto convert = category(id).listclick) convert();
-  });
+  // Both lists of a category run its converter.
+  list->setclickhandler([this, id] { listclick(id); });
   // Destination boxes only filter.
   if (source) box->setkeypresshandler([this, id](bool kept) { sourcekeypress(id, kept); });
 
@@ -218,6 +227,39 @@ void FrmMain::categoryclick(CategoryId id) {
   frame(id, Side::Source).setVisible(true);
   frame(id, Side::Destination).setVisible(true);
   box(id, Side::Source).setFocus();
+}
+
+void FrmMain::listclick(CategoryId id) {
+  const auto controls = [&](auto convert) {
+    convert(list(id, Side::Source), list(id, Side::Destination), box(id, Side::Source),
+            box(id, Side::Destination));
+  };
+  switch (id) {
+    case CategoryId::Area:
+      return convertarea();
+    case CategoryId::BitsAndBytes:
+      return controls(convertbits);
+    case CategoryId::Density:
+      return convertdensity();
+    case CategoryId::Energy:
+      return convertenergy();
+    case CategoryId::Force:
+      return convertforce();
+    case CategoryId::Length:
+      return controls(convertlength);
+    case CategoryId::Weight:
+      return controls(convertweight);
+    case CategoryId::Power:
+      return convertpower();
+    case CategoryId::Pressure:
+      return convertpressure();
+    case CategoryId::Speed:
+      return convertspeed();
+    case CategoryId::Temperature:
+      return converttemp();
+    case CategoryId::Volume:
+      return convertvolume();
+  }
 }
 
 void FrmMain::sourcekeypress(CategoryId id, bool kept) {

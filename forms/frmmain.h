@@ -56,6 +56,9 @@ class FrmMain : public QWidget, public Form {
   void Form_Load();
   // The Click handler of a category button.
   void categoryclick(CategoryId id);
+  // The Click handler of either unit list of a category: runs the category's converter, on the
+  // window's own controls where it takes them.
+  void listclick(CategoryId id);
   // The KeyPress handler of a source box, after its filter: runs the named list's Click.
   void sourcekeypress(CategoryId id, bool kept);
 

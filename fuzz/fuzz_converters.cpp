@@ -1,6 +1,6 @@
-// Fuzzes every registered converter through the in-memory window: fuzzed source texts, keystrokes
-// and selections (none, one side, both, any position), each followed by a click in the category's
-// list as the window does it, with every outcome checked against what a click may do.
+// Fuzzes every category's conversion on in-memory controls: fuzzed source texts, keystrokes and
+// selections (none, one side, both, any position), each followed by a conversion as a click in the
+// category's list runs it, with every outcome checked against what a click may do.
 //
 // Input: a run of steps, each a category, an action and the action's bytes.
 
@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "categories/categories.h"
-#include "core/frame.h"
+#include "core/engine.h"
 #include "core/memoryform.h"
 #include "core/runtime.h"
 #include "fuzz/invariant.h"
@@ -29,14 +29,12 @@ constexpr int kMostSteps = 40;
 constexpr size_t kLongestText = 320;
 const bool kTrace = std::getenv("MEROVANE_FUZZ_TRACE") != nullptr;
 
-// The two categories that show an error's description in a message box.
-bool showsmessages(CategoryId id) {
-  return id == CategoryId::BitsAndBytes || id == CategoryId::Weight;
+bool showsmessages(const Category& category) {
+  return category.failures == FailureDisplay::MessageBox;
 }
-// The result-grid converters: they fill every cell whatever is selected, and return at once on
-// an empty text.
-bool isresultgrid(CategoryId id) {
-  return id == CategoryId::BitsAndBytes || id == CategoryId::Length || id == CategoryId::Weight;
+// The result grids fill every cell whatever is selected.
+bool isresultgrid(const Category& category) {
+  return category.shape != Shape::PairScan;
 }
 
 struct Failure {
@@ -45,12 +43,18 @@ struct Failure {
   bool operator==(const Failure&) const = default;
 };
 
-class RecordingTap : public ErrorTap {
+// Records every failure, then shows it as the category does.
+class RecordingDisplay : public Reporter {
  public:
+  RecordingDisplay(const Category& category, MessageBox& box) : display_(category.failures, box) {}
   void failed(const RuntimeError& error) override {
     failures.push_back({error.kind(), error.Description()});
+    display_.failed(error);
   }
   std::vector<Failure> failures;
+
+ private:
+  DisplayReporter display_;
 };
 
 // What one click did.
@@ -95,24 +99,12 @@ std::string describe(const Outcome& outcome) {
 
 class Session {
  public:
-  Session() : form_(unitcounts()) {
-    setfrmmain(&form_);
-    setmessagebox(&messagebox_);
-    seterrortap(&tap_);
-    for (const Category& category : categories())
-      if (category.listclick != nullptr && !category.units.empty()) active_.push_back(&category);
-  }
-  ~Session() {
-    seterrortap(nullptr);
-    setmessagebox(nullptr);
-    setfrmmain(nullptr);
-  }
+  Session() : form_(unitcounts()) {}
 
   void run(FuzzedDataProvider& input) {
-    if (active_.empty()) return;
     for (int step = 0; step < kMostSteps && input.remaining_bytes() > 0; ++step) {
       const Category& category =
-          *active_[input.ConsumeIntegralInRange<size_t>(0, active_.size() - 1)];
+          categories()[input.ConsumeIntegralInRange<size_t>(0, kCategoryCount - 1)];
       act(category, input);
       if (kTrace) trace(category);
       check(category);
@@ -167,12 +159,13 @@ class Session {
   }
 
   Outcome click(const Category& category) {
-    MemoryTextBox& box = form_.panel(category.id).destinationbox;
+    MemoryForm::Panel& panel = form_.panel(category.id);
+    MemoryTextBox& box = panel.destinationbox;
     const int writes = box.writes();
     messagebox_.clear();
-    tap_.failures.clear();
+    RecordingDisplay reporter(category, messagebox_);
     const WindowState before = windowstate(form_, category.id);
-    category.listclick();
+    convert(category, panel.sourcelist, panel.destinationlist, panel.sourcebox, box, reporter);
     require(windowstate(form_, category.id) == before,
             "a click changes nothing but its category's destination box",
             [&] { return std::string(category.caption); });
@@ -180,13 +173,12 @@ class Session {
     outcome.writes = box.writes() - writes;
     outcome.text = box.Text();
     for (const auto& message : messagebox_.messages()) outcome.messages.push_back(message.prompt);
-    outcome.failures = tap_.failures;
+    outcome.failures = reporter.failures;
     return outcome;
   }
 
   void check(const Category& category) {
     MemoryForm::Panel& panel = form_.panel(category.id);
-    const CategoryId id = category.id;
     const std::string source = panel.sourcebox.Text();
     const int from = panel.sourcelist.ListIndex();
     const int to = panel.destinationlist.ListIndex();
@@ -207,7 +199,7 @@ class Session {
             context);
     for (const Failure& failure : outcome.failures)
       require(failure.kind != ErrorKind::Control, "converters raise only runtime errors", context);
-    if (showsmessages(id)) {
+    if (showsmessages(category)) {
       require(outcome.messages.size() == outcome.failures.size(),
               "Bits and Bytes and Weight show one message per failure", context);
       require(outcome.messages.empty() || outcome.messages[0] == outcome.failures[0].description,
@@ -227,7 +219,7 @@ class Session {
     if (source.empty()) {
       require(outcome.writes == 0 && outcome.messages.empty(),
               "an empty text writes nothing and shows nothing", context);
-      require(outcome.failures.empty() == isresultgrid(id),
+      require(outcome.failures.empty() == isresultgrid(category),
               "an empty text ends a result grid quietly and fails a pair scan", context);
     } else if (unreadable) {
       require(outcome.failures.size() == 1 && outcome.failures[0].kind == *unreadable,
@@ -237,14 +229,14 @@ class Session {
               "a number fails only in a product", context);
       require(bothselected || outcome.writes == 0, "without both selections nothing is written",
               context);
-      require(bothselected || isresultgrid(id) || outcome.failures.empty(),
+      require(bothselected || isresultgrid(category) || outcome.failures.empty(),
               "a pair scan without both selections computes no product", context);
       require(!bothselected || !outcome.failures.empty() || outcome.writes == 1,
               "a number with both units selected is written", context);
-      require(isresultgrid(id) || from != to || !bothselected || outcome.failures.empty(),
+      require(isresultgrid(category) || from != to || !bothselected || outcome.failures.empty(),
               "a pair scan's identity pair never fails", context);
       if (outcome.writes == 1) checkwritten(outcome.text, from == to, value, context);
-      if (isresultgrid(id)) checkgridfailsforall(category, outcome);
+      if (isresultgrid(category)) checkgridfailsforall(category, outcome);
     }
 
     // The same click again, from the same box, does the same.
@@ -312,8 +304,6 @@ class Session {
 
   MemoryForm form_;
   MemoryMessageBox messagebox_;
-  RecordingTap tap_;
-  std::vector<const Category*> active_;
   // How each result grid's click ended for each text, by category and text.
   std::map<std::pair<CategoryId, std::string>, std::vector<Failure>> gridfailures_;
 };

@@ -1,11 +1,9 @@
-// The converter frame: handlers, the pair scan and the result grids, on a small table.
-#include "core/frame.h"
-
+// The conversion engine on a small table: its failure displays, the pair scan and the result grids.
 #include <gtest/gtest.h>
 
 #include <cfloat>
 
-#include "core/form.h"
+#include "core/engine.h"
 #include "core/memorycontrols.h"
 
 namespace merovane {
@@ -38,78 +36,79 @@ ConversionTable smalltable() {
   return table;
 }
 
+const ConversionTable& small() {
+  static const ConversionTable table = smalltable();
+  return table;
+}
+
 class FrameTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    setmessagebox(&messages);
-    destinationbox.SetText("before");
-  }
-  void TearDown() override { setmessagebox(nullptr); }
+  void SetUp() override { destinationbox.SetText("before"); }
 
-  // One converter call in the given style and handler form.
-  void run(OnError onerror, const std::string& text, int from, int to,
-           void (*style)(const ListBox&, const ListBox&, TextBox&, const ConversionTable&,
-                         double)) {
+  // One conversion in the given shape and failure display.
+  void run(FailureDisplay display, const std::string& text, int from, int to, Shape style) {
     sourcelist.select(from);
     destinationlist.select(to);
-    runconverter(onerror, [&] {
-      style(sourcelist, destinationlist, destinationbox, table, texttonumber(text));
-    });
+    sourcebox.SetText(text);
+    const Category category{CategoryId::Length, "Small", {}, small, style, display,
+                            EmptyText::Read};
+    DisplayReporter reporter(display, messages);
+    convert(category, sourcelist, destinationlist, sourcebox, destinationbox, reporter);
   }
 
-  ConversionTable table = smalltable();
+  MemoryTextBox sourcebox;
   CountingList sourcelist{3}, destinationlist{3};
   MemoryTextBox destinationbox;
   MemoryMessageBox messages;
 };
 
 TEST_F(FrameTest, EveryStyleShowsTheSelectedPair) {
-  for (auto style : {pairscan, textgrid, numbergrid}) {
-    run(OnError::Silent, "3", 1, 0, style);
+  for (Shape style : {Shape::PairScan, Shape::TextGrid, Shape::NumberGrid}) {
+    run(FailureDisplay::Silent, "3", 1, 0, style);
     EXPECT_EQ(destinationbox.Text(), "6");
-    run(OnError::Silent, "3", 0, 2, style);
+    run(FailureDisplay::Silent, "3", 0, 2, style);
     EXPECT_EQ(destinationbox.Text(), "0");  // 0.003 rounded to 2 places
-    run(OnError::Silent, "700", 0, 2, style);
+    run(FailureDisplay::Silent, "700", 0, 2, style);
     EXPECT_EQ(destinationbox.Text(), "0.7");
-    run(OnError::Silent, "2.50", 1, 1, style);
+    run(FailureDisplay::Silent, "2.50", 1, 1, style);
     EXPECT_EQ(destinationbox.Text(), "2.5");
-    run(OnError::Silent, "4", 1, 2, style);
+    run(FailureDisplay::Silent, "4", 1, 2, style);
     EXPECT_EQ(destinationbox.Text(), "8");
-    run(OnError::Silent, "4", 2, 1, style);
+    run(FailureDisplay::Silent, "4", 2, 1, style);
     EXPECT_EQ(destinationbox.Text(), "4");
   }
 }
 
 TEST_F(FrameTest, NoSelectionWritesNothing) {
-  for (auto style : {pairscan, textgrid, numbergrid})
+  for (Shape style : {Shape::PairScan, Shape::TextGrid, Shape::NumberGrid})
     for (auto [from, to] : {std::pair{-1, 1}, {1, -1}, {-1, -1}}) {
       const int writes = destinationbox.writes();
-      run(OnError::MessageBox, "3", from, to, style);
+      run(FailureDisplay::MessageBox, "3", from, to, style);
       EXPECT_EQ(destinationbox.writes(), writes);
       EXPECT_TRUE(messages.messages().empty());
     }
 }
 
 TEST_F(FrameTest, PairScanAsksBothListsForEveryPair) {
-  run(OnError::Silent, "1", 2, 2, pairscan);
+  run(FailureDisplay::Silent, "1", 2, 2, Shape::PairScan);
   EXPECT_EQ(sourcelist.questions, 9);
   EXPECT_EQ(destinationlist.questions, 9);
 }
 
 TEST_F(FrameTest, PairScanFailsOnlyOnTheSelectedPair) {
-  run(OnError::MessageBox, "1e306", 0, 1, pairscan);
+  run(FailureDisplay::MessageBox, "1e306", 0, 1, Shape::PairScan);
   EXPECT_EQ(destinationbox.Text(), "5E+305");
-  run(OnError::MessageBox, "1e306", 2, 0, pairscan);
+  run(FailureDisplay::MessageBox, "1e306", 2, 0, Shape::PairScan);
   EXPECT_EQ(destinationbox.Text(), "5E+305");
   ASSERT_EQ(messages.messages().size(), 1u);
   EXPECT_EQ(messages.messages()[0].title, "Merovane");
 }
 
 TEST_F(FrameTest, GridFailsOnAnyCellEvenWithoutSelection) {
-  for (auto style : {textgrid, numbergrid})
+  for (Shape style : {Shape::TextGrid, Shape::NumberGrid})
     for (auto [from, to] : {std::pair{0, 0}, {0, 1}, {-1, -1}}) {
       messages.clear();
-      run(OnError::MessageBox, "1e306", from, to, style);
+      run(FailureDisplay::MessageBox, "1e306", from, to, style);
       EXPECT_EQ(destinationbox.Text(), "before");
       ASSERT_EQ(messages.messages().size(), 1u);
       EXPECT_EQ(messages.messages()[0].prompt, kFloatingPoint);
@@ -119,9 +118,9 @@ TEST_F(FrameTest, GridFailsOnAnyCellEvenWithoutSelection) {
 TEST_F(FrameTest, HandlersNeverLetAnErrorOut) {
   for (const char* text : {"", " ", ".", "1/2", "1..2", "1e999"}) {
     messages.clear();
-    EXPECT_NO_THROW(run(OnError::Silent, text, 0, 1, pairscan));
+    EXPECT_NO_THROW(run(FailureDisplay::Silent, text, 0, 1, Shape::PairScan));
     EXPECT_TRUE(messages.messages().empty());
-    EXPECT_NO_THROW(run(OnError::MessageBox, text, 0, 1, pairscan));
+    EXPECT_NO_THROW(run(FailureDisplay::MessageBox, text, 0, 1, Shape::PairScan));
     ASSERT_EQ(messages.messages().size(), 1u) << text;
     EXPECT_EQ(messages.messages()[0].prompt,
               std::string(text) == "1e999" ? "Overflow" : "Type mismatch");

@@ -1,5 +1,5 @@
-// Test support: an in-memory main window installed as frmmain, conversions driven the way a click
-// in a unit list drives them, and the small lookups the table tests share.
+// Test support: conversions on in-memory controls, with failures shown as the category shows
+// them, and the small lookups the table tests share.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "categories/categories.h"
+#include "core/engine.h"
 #include "core/exactdecimal.h"
 #include "core/memoryform.h"
 
@@ -60,18 +61,10 @@ struct Failure {
 
 class FormTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    setfrmmain(&form);
-    setmessagebox(&messages);
-  }
-  void TearDown() override {
-    setmessagebox(nullptr);
-    setfrmmain(nullptr);
-  }
-
   // Types `text` into the source box, selects `from` and `to` (an empty name leaves that list
   // without a selection), sets the destination box to kUntouched and clicks the destination
-  // list. Returns what the destination box then holds.
+  // list, as the window's converter of the category does. Returns what the destination box then
+  // holds.
   std::string convert(CategoryId id, const std::string& text, std::string_view from,
                       std::string_view to) {
     MemoryForm::Panel& panel = form.panel(id);
@@ -79,7 +72,9 @@ class FormTest : public ::testing::Test {
     panel.sourcelist.select(from.empty() ? -1 : position(id, from));
     panel.destinationlist.select(to.empty() ? -1 : position(id, to));
     panel.destinationbox.SetText(kUntouched);
-    category(id).listclick();
+    DisplayReporter reporter(category(id).failures, messages);
+    merovane::convert(category(id), panel.sourcelist, panel.destinationlist, panel.sourcebox,
+                      panel.destinationbox, reporter);
     return panel.destinationbox.Text();
   }
 

@@ -20,11 +20,6 @@ inline CategoryId categoryid(int index) {
   return static_cast<CategoryId>(index);
 }
 
-// Whether the category has its converter yet; rows of a category without one are skipped.
-inline bool registered(CategoryId id) {
-  return category(id).listclick != nullptr;
-}
-
 // Shows a new window and makes it the active one, so focus and Tab behave as on a desktop.
 inline std::unique_ptr<FrmMain> openwindow() {
   auto window = std::make_unique<FrmMain>();

@@ -1,0 +1,60 @@
+// A category as the conversion engine sees it: one record of everything that makes one
+// category's conversion differ from another's.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "core/conversiontable.h"
+
+namespace merovane {
+
+// The twelve categories, in the order of the window's category table.
+enum class CategoryId {
+  Area,
+  BitsAndBytes,
+  Density,
+  Energy,
+  Force,
+  Length,
+  Weight,
+  Power,
+  Pressure,
+  Speed,
+  Temperature,
+  Volume,
+};
+inline constexpr int kCategoryCount = 12;
+
+// How a category finds the selected pair.
+enum class Shape : std::uint8_t {
+  PairScan,    // asks both lists about every pair and computes only the selected one
+  TextGrid,    // every pair's text first, then the selected cell
+  NumberGrid,  // every pair's number first, then the selected cell's text
+};
+
+// How a category shows a failed conversion.
+enum class FailureDisplay : std::uint8_t {
+  Silent,      // nothing is shown
+  MessageBox,  // the error's description with an OK button and the default title
+};
+
+// What an empty source text does.
+enum class EmptyText : std::uint8_t {
+  Read,             // it is read like any text, and fails as no number
+  ConvertsNothing,  // the conversion ends at once, quietly
+};
+
+struct Category {
+  CategoryId id;
+  std::string_view caption;
+  std::span<const std::string_view> units;
+  // Built on first use; every later call returns the same table.
+  const ConversionTable& (*table)();
+  Shape shape;
+  FailureDisplay failures;
+  EmptyText emptytext;
+};
+
+}  // namespace merovane
