@@ -4,6 +4,7 @@
 
 #include "categories/onwindow.h"
 #include "categories/prebuilt.h"
+#include "core/form.h"
 
 namespace merovane {
 namespace {
@@ -42,7 +43,7 @@ const Category& densitycategory() {
 }
 
 void convertdensity() {
-  convertonfrmmain(densitycategory());
+  convertonwindow(densitycategory(), frmmain());
 }
 
 }  // namespace merovane

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "categories/onwindow.h"
+#include "core/form.h"
 
 namespace merovane {
 namespace {
@@ -60,7 +61,7 @@ const Category& energycategory() {
 }
 
 void convertenergy() {
-  convertonfrmmain(energycategory());
+  convertonwindow(energycategory(), frmmain());
 }
 
 }  // namespace merovane

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "categories/onwindow.h"
+#include "core/form.h"
 
 namespace merovane {
 namespace {
@@ -62,7 +63,7 @@ const Category& forcecategory() {
 }
 
 void convertforce() {
-  convertonfrmmain(forcecategory());
+  convertonwindow(forcecategory(), frmmain());
 }
 
 }  // namespace merovane

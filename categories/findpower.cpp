@@ -4,6 +4,7 @@
 
 #include "categories/onwindow.h"
 #include "categories/prebuilt.h"
+#include "core/form.h"
 
 namespace merovane {
 namespace {
@@ -56,7 +57,7 @@ const Category& powercategory() {
 }
 
 void convertpower() {
-  convertonfrmmain(powercategory());
+  convertonwindow(powercategory(), frmmain());
 }
 
 }  // namespace merovane

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "categories/onwindow.h"
+#include "core/form.h"
 
 namespace merovane {
 namespace {
@@ -59,7 +60,7 @@ const Category& pressurecategory() {
 }
 
 void convertpressure() {
-  convertonfrmmain(pressurecategory());
+  convertonwindow(pressurecategory(), frmmain());
 }
 
 }  // namespace merovane

@@ -2,6 +2,7 @@
 
 #include "categories/onwindow.h"
 #include "categories/prebuilt.h"
+#include "core/form.h"
 
 namespace merovane {
 
@@ -29,7 +30,7 @@ const Category& speedcategory() {
 }
 
 void convertspeed() {
-  convertonfrmmain(speedcategory());
+  convertonwindow(speedcategory(), frmmain());
 }
 
 }  // namespace merovane

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "categories/onwindow.h"
+#include "core/form.h"
 
 namespace merovane {
 namespace {
@@ -81,7 +82,7 @@ const Category& tempcategory() {
 }
 
 void converttemp() {
-  convertonfrmmain(tempcategory());
+  convertonwindow(tempcategory(), frmmain());
 }
 
 }  // namespace merovane

@@ -2,6 +2,7 @@
 
 #include "categories/onwindow.h"
 #include "categories/prebuilt.h"
+#include "core/form.h"
 
 namespace merovane {
 
@@ -29,7 +30,7 @@ const Category& volumecategory() {
 }
 
 void convertvolume() {
-  convertonfrmmain(volumecategory());
+  convertonwindow(volumecategory(), frmmain());
 }
 
 }  // namespace merovane

@@ -84,7 +84,7 @@ const Category& areacategory() {
 }
 
 void convertarea() {
-  convertonfrmmain(areacategory());
+  convertonwindow(areacategory(), frmmain());
 }
 
 void hideunitframes() {

@@ -1,7 +1,6 @@
 #include "categories/onwindow.h"
 
 #include "core/engine.h"
-#include "core/form.h"
 
 namespace merovane {
 namespace {
@@ -21,10 +20,9 @@ void convertonwindow(const Category& category, const ListBox& source, const List
   convert(category, source, destination, sourcebox, destinationbox, reporter);
 }
 
-void convertonfrmmain(const Category& category) {
-  Form& form = frmmain();
-  convertonwindow(category, form.sourcelist(category.id), form.destinationlist(category.id),
-                  form.sourcebox(category.id), form.destinationbox(category.id));
+void convertonwindow(const Category& category, Form& window) {
+  convertonwindow(category, window.sourcelist(category.id), window.destinationlist(category.id),
+                  window.sourcebox(category.id), window.destinationbox(category.id));
 }
 
 }  // namespace merovane

@@ -5,13 +5,14 @@
 
 #include "core/category.h"
 #include "core/controls.h"
+#include "core/form.h"
 
 namespace merovane {
 
 // On the four controls the window hands over.
 void convertonwindow(const Category& category, const ListBox& source, const ListBox& destination,
                      const TextBox& sourcebox, TextBox& destinationbox);
-// On the category's controls of frmmain, for the converters the window calls without controls.
-void convertonfrmmain(const Category& category);
+// On the category's controls of `window`, for the converters the window calls without controls.
+void convertonwindow(const Category& category, Form& window);
 
 }  // namespace merovane
