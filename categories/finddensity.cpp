@@ -7,24 +7,12 @@
 #include "core/form.h"
 
 namespace merovane {
-namespace {
-
-constexpr std::array<std::string_view, 17> kUnits = {
-    "Grains/gallon",         "Grams/cubic centimeters", "Grams/liter",
-    "Grams/milliliters",     "Kilograms/cubic meters",  "Kilograms/liter",
-    "Megagrams/cubic meter", "Milligrams/milliliter",   "Milligrams/liter",
-    "Ounces/cubic inch",     "Ounces/gallon",           "Pounds/cubic inch",
-    "Pounds/cubic foot",     "Pounds/gallon",           "Slugs/cubic foot",
-    "Tonnes/cubic meter",    "Tons/cubic yard"};
-
-}  // namespace
-
 std::span<const std::string_view> densityunits() {
-  return kUnits;
+  return kDensityUnits;
 }
 
 const ConversionTable& densitytable() {
-  static const ConversionTable table(static_cast<int>(kUnits.size()),
+  static const ConversionTable table(static_cast<int>(kDensityUnits.size()),
                                      prebuiltcells(CategoryId::Density));
   return table;
 }

@@ -12,10 +12,10 @@ constexpr std::array<std::string_view, 7> kUnits = {"Dynes",        "Newtons",  
                                                     "Pounds force", "Kilopounds", "Kilogram force",
                                                     "Tonnes forces"};
 
-enum Position { kDynes = 0, kTonnesForces = 6 };
-
-// Marks the same unit on both sides, and the one pair that is a chain instead of a constant.
-constexpr double kNone = 0;
+// A unit by its listed name.
+consteval int unit(std::string_view name) {
+  return unitposition(kUnits, name);
+}
 
 // Rows are source units, columns destination units. The literals are ratios of the units' sizes
 // written to 6 or 8 places, not all rounded alike (Kilogram force to Pounds force is 2.204623,
@@ -34,7 +34,7 @@ ConversionTable buildtable() {
   ConversionTable table = literaltable(kConstants);
   // One 8-place constant from Dynes to Tonnes forces would be zero, so the pair chains Newtons to
   // Tonnes forces and Dynes to Newtons, and its product keeps 8 decimal places.
-  table.set(kDynes, kTonnesForces, PairExpression::chain({0.000102, 0.00001}, 8));
+  table.set(unit("Dynes"), unit("Tonnes forces"), PairExpression::chain({0.000102, 0.00001}, 8));
   return table;
 }
 

@@ -14,8 +14,6 @@ std::span<const std::string_view> lengthunits();
 // The 462 constants, built from the millimeter column by the table's rule when the program is
 // built.
 const ConversionTable& lengthtable();
-// The same table worked out by the rule with exact arithmetic (slow; for the build and tests).
-ConversionTable buildlengthtable();
 
 // What sets Length apart in a conversion: its units, table, shape and failure display.
 const Category& lengthcategory();

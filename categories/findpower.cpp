@@ -7,38 +7,12 @@
 #include "core/form.h"
 
 namespace merovane {
-namespace {
-
-constexpr std::array<std::string_view, 21> kUnits = {"BTU/ hour",
-                                                     "BTU/minute",
-                                                     "BTU/second",
-                                                     "Calories/hour",
-                                                     "Calories/minute",
-                                                     "Calories/second",
-                                                     "jouls/hour",
-                                                     "jouls/minute",
-                                                     "jouls/second",
-                                                     "Kilocalories/hour",
-                                                     "Kilocalories/minute",
-                                                     "Watts",
-                                                     "Kilowatts",
-                                                     "Megawatts",
-                                                     "Gigawatts",
-                                                     "Horsepower(electric)",
-                                                     "Horsepower(international)",
-                                                     "Horsepower(water)",
-                                                     "Horsepower(metric)",
-                                                     "Foot-pound force/minute",
-                                                     "Foot-pound force/second"};
-
-}  // namespace
-
 std::span<const std::string_view> powerunits() {
-  return kUnits;
+  return kPowerUnits;
 }
 
 const ConversionTable& powertable() {
-  static const ConversionTable table(static_cast<int>(kUnits.size()),
+  static const ConversionTable table(static_cast<int>(kPowerUnits.size()),
                                      prebuiltcells(CategoryId::Power));
   return table;
 }

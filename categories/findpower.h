@@ -1,6 +1,7 @@
 // Power: 21 units from BTU/ hour to Foot-pound force/second, converted by a pair scan.
 #pragma once
 
+#include <array>
 #include <span>
 #include <string_view>
 
@@ -9,13 +10,33 @@
 
 namespace merovane {
 
+inline constexpr std::array<std::string_view, 21> kPowerUnits = {"BTU/ hour",
+                                                                 "BTU/minute",
+                                                                 "BTU/second",
+                                                                 "Calories/hour",
+                                                                 "Calories/minute",
+                                                                 "Calories/second",
+                                                                 "jouls/hour",
+                                                                 "jouls/minute",
+                                                                 "jouls/second",
+                                                                 "Kilocalories/hour",
+                                                                 "Kilocalories/minute",
+                                                                 "Watts",
+                                                                 "Kilowatts",
+                                                                 "Megawatts",
+                                                                 "Gigawatts",
+                                                                 "Horsepower(electric)",
+                                                                 "Horsepower(international)",
+                                                                 "Horsepower(water)",
+                                                                 "Horsepower(metric)",
+                                                                 "Foot-pound force/minute",
+                                                                 "Foot-pound force/second"};
+
 std::span<const std::string_view> powerunits();
 // The 420 pairs: constants built from the jouls/hour column by the table's rule when the program
 // is built, the two unchanged pairs between jouls/second and Watts, and the 25 chains where the
 // rule gives zero.
 const ConversionTable& powertable();
-// The same table worked out by the rule with exact arithmetic (slow; for the build and tests).
-ConversionTable buildpowertable();
 
 // What sets Power apart in a conversion: its units, table, shape and failure display.
 const Category& powercategory();

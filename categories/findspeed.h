@@ -22,8 +22,6 @@ std::span<const std::string_view> speedunits();
 // The single constants built from the meters-per-second column by the table's rule when the
 // program is built, with the chain pairs set on top.
 const ConversionTable& speedtable();
-// The same table worked out by the rule with exact arithmetic (slow; for the build and tests).
-ConversionTable buildspeedtable();
 
 // What sets Speed apart in a conversion: its units, table, shape and failure display.
 const Category& speedcategory();

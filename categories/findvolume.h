@@ -22,8 +22,6 @@ std::span<const std::string_view> volumeunits();
 // The single constants built from the cubic-millimeter column by the table's rule when the
 // program is built, with the equal-unit, doubling and chain pairs set on top.
 const ConversionTable& volumetable();
-// The same table worked out by the rule with exact arithmetic (slow; for the build and tests).
-ConversionTable buildvolumetable();
 
 // What sets Volume apart in a conversion: its units, table, shape and failure display.
 const Category& volumecategory();

@@ -14,8 +14,6 @@ std::span<const std::string_view> weightunits();
 // The 506 constants, built from the microgram column by the table's rule when the program is
 // built.
 const ConversionTable& weighttable();
-// The same table worked out by the rule with exact arithmetic (slow; for the build and tests).
-ConversionTable buildweighttable();
 
 // What sets Weight apart in a conversion: its units, table, shape and failure display.
 const Category& weightcategory();

@@ -46,6 +46,14 @@ enum class EmptyText : std::uint8_t {
   ConvertsNothing,  // the conversion ends at once, quietly
 };
 
+// The position of `name` in a unit list, for tables that name their units; a name the list does
+// not hold fails to compile.
+consteval int unitposition(std::span<const std::string_view> units, std::string_view name) {
+  for (size_t at = 0; at < units.size(); ++at)
+    if (units[at] == name) return static_cast<int>(at);
+  throw "no such unit in the list";
+}
+
 struct Category {
   CategoryId id;
   std::string_view caption;

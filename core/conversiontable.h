@@ -85,6 +85,10 @@ class ConversionTable {
   std::vector<PairExpression> cells_;
 };
 
+// What a literal table holds where it keeps no constant: the diagonal, which takes the value
+// unchanged and which literaltable() never reads, and a pair that is set afterwards as a chain.
+inline constexpr double kNone = 0;
+
 // A table whose every pair of different units multiplies by the literal
 // constants[source][destination], for tables kept exactly as written; the diagonal is not read.
 template <class Rows>

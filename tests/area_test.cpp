@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "categories/finsarea.h"
-#include "core/exactdecimal.h"
+#include "tablegen/exactdecimal.h"
 #include "testsupport.h"
 
 namespace merovane {

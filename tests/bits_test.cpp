@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "categories/findbit.h"
-#include "core/exactdecimal.h"
+#include "tablegen/exactdecimal.h"
 #include "core/runtime.h"
 #include "testsupport.h"
 

@@ -1,5 +1,5 @@
 // Exact decimal arithmetic for the rule tables.
-#include "core/exactdecimal.h"
+#include "tablegen/exactdecimal.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "categories/findpower.h"
-#include "core/exactdecimal.h"
+#include "tablegen/exactdecimal.h"
 #include "testsupport.h"
 
 namespace merovane {

@@ -16,6 +16,7 @@
 #include "categories/findspeed.h"
 #include "categories/findvolume.h"
 #include "categories/findweight1.h"
+#include "tablegen/ruletables.h"
 
 namespace merovane {
 namespace {

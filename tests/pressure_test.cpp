@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "categories/findpressure.h"
-#include "core/exactdecimal.h"
+#include "tablegen/exactdecimal.h"
 #include "testsupport.h"
 
 namespace merovane {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "categories/findspeed.h"
-#include "core/exactdecimal.h"
+#include "tablegen/exactdecimal.h"
 #include "testsupport.h"
 
 namespace merovane {

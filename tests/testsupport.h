@@ -12,7 +12,7 @@
 
 #include "categories/categories.h"
 #include "core/engine.h"
-#include "core/exactdecimal.h"
+#include "tablegen/exactdecimal.h"
 #include "core/memoryform.h"
 
 namespace merovane::testing {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "categories/findvolume.h"
-#include "core/exactdecimal.h"
+#include "tablegen/exactdecimal.h"
 #include "testsupport.h"
 
 namespace merovane {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "categories/findweight1.h"
-#include "core/exactdecimal.h"
+#include "tablegen/exactdecimal.h"
 #include "core/runtime.h"
 #include "testsupport.h"
 

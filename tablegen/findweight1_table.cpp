@@ -3,7 +3,8 @@
 #include <vector>
 
 #include "categories/findweight1.h"
-#include "core/ruletable.h"
+#include "tablegen/ruletable.h"
+#include "tablegen/ruletables.h"
 
 namespace merovane {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/exactdecimal.h"
+#include "tablegen/exactdecimal.h"
 
 #include <charconv>
 #include <stdexcept>

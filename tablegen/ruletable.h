@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/conversiontable.h"
-#include "core/exactdecimal.h"
+#include "tablegen/exactdecimal.h"
 
 namespace merovane {
 

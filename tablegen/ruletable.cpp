@@ -1,4 +1,4 @@
-#include "core/ruletable.h"
+#include "tablegen/ruletable.h"
 
 namespace merovane {
 

@@ -3,17 +3,16 @@
 #include <vector>
 
 #include "categories/finddensity.h"
-#include "core/ruletable.h"
+#include "tablegen/ruletable.h"
+#include "tablegen/ruletables.h"
 
 namespace merovane {
 namespace {
 
-enum Position {
-  kGrainsPerGallon = 0,
-  kMilligramsPerLiter = 8,
-  kPoundsPerCubicInch = 11,
-  kSlugsPerCubicFoot = 14,
-};
+// A unit by its listed name.
+consteval int unit(std::string_view name) {
+  return unitposition(kDensityUnits, name);
+}
 
 // One unit in kilograms per cubic meter.
 const std::vector<ExactDecimal>& kilogramspercubicmeter() {
@@ -29,7 +28,7 @@ const std::vector<ExactDecimal>& kilogramspercubicmeter() {
 ExactDecimal densityconstant(int source, int destination) {
   const std::vector<ExactDecimal>& size = kilogramspercubicmeter();
   const ExactDecimal& from = size[static_cast<size_t>(source)];
-  const ExactDecimal ratio = destination == kGrainsPerGallon
+  const ExactDecimal ratio = destination == unit("Grains/gallon")
                                  ? from * ExactDecimal::parse("58.418")
                                  : from / size[static_cast<size_t>(destination)];
   return ratio.roundplaces(6, Rounding::HalfUp);
@@ -49,12 +48,15 @@ ConversionTable builddensitytable() {
       table.set(source, destination,
                 PairExpression::constant(densityconstant(source, destination).nearestdouble()));
     }
-  table.set(kGrainsPerGallon, kMilligramsPerLiter, PairExpression::constant(17.118012));
-  table.set(kSlugsPerCubicFoot, kGrainsPerGallon, PairExpression::constant(30103.840034));
-  table.set(kSlugsPerCubicFoot, kMilligramsPerLiter, PairExpression::constant(515317.88206));
+  table.set(unit("Grains/gallon"), unit("Milligrams/liter"), PairExpression::constant(17.118012));
+  table.set(unit("Slugs/cubic foot"), unit("Grains/gallon"),
+            PairExpression::constant(30103.840034));
+  table.set(unit("Slugs/cubic foot"), unit("Milligrams/liter"),
+            PairExpression::constant(515317.88206));
   // The ratio would round to zero; the chain through Grams/liter keeps 6 decimal places of the
   // product instead.
-  table.set(kMilligramsPerLiter, kPoundsPerCubicInch, PairExpression::chain({0.001, 0.000036}, 6));
+  table.set(unit("Milligrams/liter"), unit("Pounds/cubic inch"),
+            PairExpression::chain({0.001, 0.000036}, 6));
   return table;
 }
 

@@ -10,13 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "categories/finddensity.h"
-#include "categories/findlength.h"
-#include "categories/findpower.h"
-#include "categories/findspeed.h"
-#include "categories/findvolume.h"
-#include "categories/findweight1.h"
 #include "core/conversiontable.h"
+#include "tablegen/ruletables.h"
 
 namespace {
 

@@ -2,7 +2,8 @@
 #include <vector>
 
 #include "categories/findlength.h"
-#include "core/ruletable.h"
+#include "tablegen/ruletable.h"
+#include "tablegen/ruletables.h"
 
 namespace merovane {
 namespace {
