@@ -34,7 +34,9 @@ void setupapplication(QApplication& application) {
 }
 
 QIcon merovaneicon() {
-  return QIcon(QStringLiteral(":/icons/merovane.png"));
+  QIcon icon;
+  for (const char* image : kIconImages) icon.addFile(QString::fromLatin1(image));
+  return icon;
 }
 
 QFont mssansserif(double points) {

@@ -3,6 +3,7 @@
 
 #include <QFont>
 #include <QIcon>
+#include <array>
 
 class QApplication;
 
@@ -11,6 +12,11 @@ namespace merovane {
 // The Fusion style (button faces show their colours under it), stand-ins for the fonts a
 // platform lacks, and the application's icon.
 void setupapplication(QApplication& application);
+
+// The images of the icon, both 256 x 256: the picture in 256 colours (a palette) and in full
+// colour. Of two images at one size an icon draws the one added last: the full-colour one.
+inline constexpr std::array<const char*, 2> kIconImages = {":/icons/merovane-256colour.png",
+                                                           ":/icons/merovane.png"};
 
 // The icon of the window and the application.
 QIcon merovaneicon();

@@ -49,4 +49,23 @@ std::optional<int> typedcharacter(const QKeyEvent& event) {
   return code;
 }
 
+QStringList severalcharacters(const QKeyEvent& event) {
+  const QString text = event.text();
+  if (text.size() < 2) return {};
+  // A key types its text when it would type "0" given that text: not Backspace, Enter, Escape,
+  // Delete or Tab, no Ctrl code and no Alt combination, whatever its text.
+  const QKeyEvent probe(QEvent::KeyPress, event.key(), event.modifiers(), QStringLiteral("0"));
+  if (typedcharacter(probe) != '0') return {};
+  QStringList characters;
+  for (qsizetype at = 0; at < text.size();) {
+    const bool pair =
+        text.at(at).isHighSurrogate() && at + 1 < text.size() && text.at(at + 1).isLowSurrogate();
+    const qsizetype length = pair ? 2 : 1;
+    characters.append(text.mid(at, length));
+    at += length;
+  }
+  if (characters.size() < 2) return {};
+  return characters;
+}
+
 }  // namespace merovane

@@ -2,6 +2,7 @@
 // those characters a box accepts.
 #pragma once
 
+#include <QStringList>
 #include <optional>
 
 class QKeyEvent;
@@ -14,6 +15,11 @@ namespace merovane {
 // Home, End, Delete, Tab, Shift, Alt combinations) give no code; AltGr (Ctrl+Alt) gives the
 // character it types.
 std::optional<int> typedcharacter(const QKeyEvent& event);
+
+// The characters of a key press that types its text (a plain key or AltGr) when that text holds
+// more than one, a surrogate pair as one: such a press stands for one key press per character.
+// Empty for every other key press, which types at most typedcharacter's character.
+QStringList severalcharacters(const QKeyEvent& event);
 
 // Whether a typed character may join a box's text: Backspace, ".", "/" and the digits.
 constexpr bool passesfilter(int code) {

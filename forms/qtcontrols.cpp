@@ -97,15 +97,27 @@ void UnitBox::SetText(const std::string& text) {
 bool UnitBox::event(QEvent* event) {
   // A key that types a character belongs to the box, so that no shortcut (copy, paste, undo,
   // select all) takes it before the filter sees it.
-  if (event->type() == QEvent::ShortcutOverride &&
-      typedcharacter(*static_cast<QKeyEvent*>(event))) {
-    event->accept();
-    return true;
+  if (event->type() == QEvent::ShortcutOverride) {
+    const QKeyEvent& key = *static_cast<QKeyEvent*>(event);
+    if (typedcharacter(key) || !severalcharacters(key).isEmpty()) {
+      event->accept();
+      return true;
+    }
   }
   return QLineEdit::event(event);
 }
 
 void UnitBox::keyPressEvent(QKeyEvent* event) {
+  const QStringList characters = severalcharacters(*event);
+  if (!characters.isEmpty()) {
+    // Each character is typed as a key press of its own: filtered, taken in and handled in turn.
+    for (const QString& character : characters) {
+      QKeyEvent single(QEvent::KeyPress, Qt::Key_unknown, event->modifiers(), character);
+      keyPressEvent(&single);
+    }
+    event->accept();
+    return;
+  }
   const std::optional<int> code = typedcharacter(*event);
   if (!code) {
     // An Alt combination types nothing, yet carries its key's text (Alt+5 carries "5"), which

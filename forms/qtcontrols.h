@@ -46,7 +46,8 @@ class UnitList : public QListWidget, public ListBox {
 
 // A one-line text box whose KeyPress handler sees every typed character first: a character the
 // filter drops never reaches the text, and the handler learns whether it was kept after the box
-// has taken it in. Keys that type nothing edit as usual and reach no handler.
+// has taken it in. A key press whose text holds several characters types them one by one, as
+// that many key presses. Keys that type nothing edit as usual and reach no handler.
 class UnitBox : public QLineEdit, public TextBox {
  public:
   explicit UnitBox(QWidget* parent);

@@ -141,6 +141,63 @@ class InputTest : public QObject {
     QCOMPARE(destination.text(), QStringLiteral("715"));
   }
 
+  void severalCharactersTypeAsOneKeyPressEach_data() {
+    QTest::addColumn<int>("category");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("text");  // of one key event
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("destination");
+    const int none = Qt::NoModifier;
+    const struct {
+      const char* name;
+      CategoryId id;
+      int modifiers;
+      const char* text;
+      const char *source, *destination;
+    } rows[] = {
+        {"digit then letter", CategoryId::Length, none, "5a", "75", "75"},
+        {"letter then digit", CategoryId::Length, none, "a5", "75", "75"},
+        {"two digits", CategoryId::Length, none, "12", "712", "712"},
+        {"digit then Backspace", CategoryId::Length, none, "5\b", "7", "7"},
+        {"Backspace then digit", CategoryId::Length, none, "\b5", "5", "5"},
+        {"DEL types nothing", CategoryId::Length, none,
+         "5\x7f"
+         "6",
+         "756", "756"},
+        {"two letters", CategoryId::Length, none, "ab", "7", "7"},
+        {"AltGr", CategoryId::Length, Qt::ControlModifier | Qt::AltModifier, "5a", "75", "75"},
+        {"Energy digit then letter", CategoryId::Energy, none, "5a", "75", "75"},
+        {"Energy letter then digit", CategoryId::Energy, none, "a5", "75", "75"},
+        {"Energy two letters", CategoryId::Energy, none, "ab", "7", "x"},
+    };
+    for (const auto& row : rows)
+      QTest::newRow(row.name) << static_cast<int>(row.id) << row.modifiers
+                              << QString::fromLatin1(row.text) << row.source << row.destination;
+  }
+
+  // The same unit on both sides shows the value itself: the destination box holds what the last
+  // conversion read, or "x" when none ran.
+  void severalCharactersTypeAsOneKeyPressEach() {
+    QFETCH(int, category);
+    QFETCH(int, modifiers);
+    QFETCH(QString, text);
+    QFETCH(QString, source);
+    QFETCH(QString, destination);
+    const CategoryId id = categoryid(category);
+
+    clickbutton(*window, id);
+    UnitBox& box = window->box(id, Side::Source);
+    selectsilently(window->list(id, Side::Source), 0);
+    selectsilently(window->list(id, Side::Destination), 0);
+    box.setText(QStringLiteral("7"));
+    window->box(id, Side::Destination).setText(QStringLiteral("x"));
+
+    QTest::sendKeyEvent(QTest::Click, &box, Qt::Key_unknown, text,
+                        Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(box.text(), source);
+    QCOMPARE(window->box(id, Side::Destination).text(), destination);
+  }
+
   void convertsFromKeystrokesAndClicks_data() {
     QTest::addColumn<int>("category");
     QTest::addColumn<QString>("typed");

@@ -1,8 +1,11 @@
 // The window at start, category buttons, layout, colours, fonts and the keyboard order.
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QImageReader>
 #include <QLineEdit>
+#include <QSet>
 
+#include "forms/application.h"
 #include "forms/tests/guitest.h"
 
 namespace merovane::guitest {
@@ -31,6 +34,14 @@ QColor backcolor(FrmMain& window, const QString& name) {
   return button != nullptr ? button->BackColor() : QColor();
 }
 
+qsizetype colourcount(const QImage& image) {
+  const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+  QSet<QRgb> colours;
+  for (int y = 0; y < argb.height(); ++y)
+    for (int x = 0; x < argb.width(); ++x) colours.insert(argb.pixel(x, y));
+  return colours.size();
+}
+
 }  // namespace
 
 class NavigationTest : public QObject {
@@ -54,6 +65,21 @@ class NavigationTest : public QObject {
       QVERIFY2(frame != nullptr, qPrintable(name));
       QVERIFY2(!frame->isVisible(), qPrintable(name));
     }
+  }
+
+  // The window's icon holds two images at 256 x 256 (its sizes list one per image): the picture
+  // in full colour, the one drawn, and as a 256-colour palette image.
+  void iconHoldsFullColourAnd256ColourImages() {
+    QCOMPARE(window->windowIcon().availableSizes(), QList<QSize>(2, QSize(256, 256)));
+    QVERIFY(colourcount(window->windowIcon().pixmap(256).toImage()) > 256);
+    QList<QImage> images;
+    for (const char* file : kIconImages) {
+      images.append(QImageReader(QString::fromLatin1(file)).read());
+      QCOMPARE(images.last().size(), QSize(256, 256));
+    }
+    QCOMPARE(images[0].format(), QImage::Format_Indexed8);
+    QVERIFY(colourcount(images[0]) <= 256);
+    QVERIFY(colourcount(images[1]) > 256);
   }
 
   void categoryClickShowsOnlyItsFrames_data() {
