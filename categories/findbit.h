@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 
+#include "categories/unitname.h"
 #include "core/category.h"
 #include "core/controls.h"
 #include "core/conversiontable.h"
@@ -12,6 +13,8 @@
 namespace merovane {
 
 std::span<const std::string_view> bitunits();
+// The symbols and other names its units answer to.
+std::span<const UnitName> bitnames();
 // Powers of two toward smaller units, 6-decimal fractions toward larger ones, and a chain of
 // fractions rounded to 6 places where one fraction would be too small.
 const ConversionTable& bittable();

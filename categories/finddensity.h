@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 
+#include "categories/unitname.h"
 #include "core/category.h"
 #include "core/conversiontable.h"
 
@@ -19,6 +20,8 @@ inline constexpr std::array<std::string_view, 17> kDensityUnits = {
     "Tonnes/cubic meter",    "Tons/cubic yard"};
 
 std::span<const std::string_view> densityunits();
+// The symbols and other names its units answer to.
+std::span<const UnitName> densitynames();
 // The 272 pairs: constants built from the kilograms per cubic meter column by the table's rule
 // when the program is built, 26 unchanged pairs between units of one size, and four listed
 // exceptions.

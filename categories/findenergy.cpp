@@ -61,4 +61,28 @@ void convertenergy() {
   convertonwindow(energycategory(), frmmain());
 }
 
+namespace {
+
+// The symbols and other names the units answer to, one unit a line.
+// clang-format off
+constexpr std::array<UnitName, 15> kNames = {{
+    name("Erg", "Ergs"),
+    symbol("cal", "Calories"), name("Calorie", "Calories"),
+    symbol("J", "Joules"), name("Joule", "Joules"),
+    symbol("ft-lb", "Foot-pounds"), symbol("ft-lbf", "Foot-pounds"),
+        name("Foot-pound", "Foot-pounds"),
+    symbol("kcal", "Kilocalories"), name("Kilocalorie", "Kilocalories"),
+    name("BTUs", "BTU"),
+    name("Foot-ton", "Foot-tons"),
+    symbol("Wh", "Watt-hours"), name("Watt-hour", "Watt-hours"),
+    name("Horsepower-hour", "Horsepower-hours"),
+}};
+// clang-format on
+
+}  // namespace
+
+std::span<const UnitName> energynames() {
+  return kNames;
+}
+
 }  // namespace merovane

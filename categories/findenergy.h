@@ -4,12 +4,15 @@
 #include <span>
 #include <string_view>
 
+#include "categories/unitname.h"
 #include "core/category.h"
 #include "core/conversiontable.h"
 
 namespace merovane {
 
 std::span<const std::string_view> energyunits();
+// The symbols and other names its units answer to.
+std::span<const UnitName> energynames();
 // The 72 constants, each held as the literal the table writes.
 const ConversionTable& energytable();
 

@@ -66,4 +66,28 @@ void convertforce() {
   convertonwindow(forcecategory(), frmmain());
 }
 
+namespace {
+
+// The symbols and other names the units answer to, one unit a line.
+// clang-format off
+constexpr std::array<UnitName, 18> kNames = {{
+    symbol("dyn", "Dynes"), name("Dyne", "Dynes"),
+    symbol("N", "Newtons"), name("Newton", "Newtons"),
+    symbol("pdl", "Poundals"), name("Poundal", "Poundals"),
+    symbol("lbf", "Pounds force"), name("Pound force", "Pounds force"),
+        name("Pound-force", "Pounds force"),
+    symbol("kip", "Kilopounds"), name("Kilopound", "Kilopounds"),
+    symbol("kgf", "Kilogram force"), name("Kilograms force", "Kilogram force"),
+        name("Kilogram-force", "Kilogram force"),
+    symbol("tf", "Tonnes forces"), name("Tonne force", "Tonnes forces"),
+        name("Tonnes force", "Tonnes forces"), name("Tonne-force", "Tonnes forces"),
+}};
+// clang-format on
+
+}  // namespace
+
+std::span<const UnitName> forcenames() {
+  return kNames;
+}
+
 }  // namespace merovane

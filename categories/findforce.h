@@ -4,12 +4,15 @@
 #include <span>
 #include <string_view>
 
+#include "categories/unitname.h"
 #include "core/category.h"
 #include "core/conversiontable.h"
 
 namespace merovane {
 
 std::span<const std::string_view> forceunits();
+// The symbols and other names its units answer to.
+std::span<const UnitName> forcenames();
 // The 42 pairs: 41 literal constants and the rounded chain from Dynes to Tonnes forces.
 const ConversionTable& forcetable();
 

@@ -34,4 +34,40 @@ void convertpower() {
   convertonwindow(powercategory(), frmmain());
 }
 
+namespace {
+
+// The symbols and other names the units answer to, one unit a line.
+// clang-format off
+constexpr std::array<UnitName, 34> kNames = {{
+    symbol("BTU/h", "BTU/ hour"),
+    symbol("BTU/min", "BTU/minute"),
+    symbol("BTU/s", "BTU/second"),
+    symbol("cal/h", "Calories/hour"), name("Calorie/hour", "Calories/hour"),
+    symbol("cal/min", "Calories/minute"), name("Calorie/minute", "Calories/minute"),
+    symbol("cal/s", "Calories/second"), name("Calorie/second", "Calories/second"),
+    symbol("J/h", "jouls/hour"), name("Joules/hour", "jouls/hour"),
+        name("Joule/hour", "jouls/hour"),
+    symbol("J/min", "jouls/minute"), name("Joules/minute", "jouls/minute"),
+        name("Joule/minute", "jouls/minute"),
+    symbol("J/s", "jouls/second"), name("Joules/second", "jouls/second"),
+        name("Joule/second", "jouls/second"),
+    symbol("kcal/h", "Kilocalories/hour"), name("Kilocalorie/hour", "Kilocalories/hour"),
+    symbol("kcal/min", "Kilocalories/minute"), name("Kilocalorie/minute", "Kilocalories/minute"),
+    symbol("W", "Watts"), name("Watt", "Watts"),
+    symbol("kW", "Kilowatts"), name("Kilowatt", "Kilowatts"),
+    symbol("MW", "Megawatts"), name("Megawatt", "Megawatts"),
+    symbol("GW", "Gigawatts"), name("Gigawatt", "Gigawatts"),
+    symbol("ft-lbf/min", "Foot-pound force/minute"),
+        name("Foot-pounds force/minute", "Foot-pound force/minute"),
+    symbol("ft-lbf/s", "Foot-pound force/second"),
+        name("Foot-pounds force/second", "Foot-pound force/second"),
+}};
+// clang-format on
+
+}  // namespace
+
+std::span<const UnitName> powernames() {
+  return kNames;
+}
+
 }  // namespace merovane

@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 
+#include "categories/unitname.h"
 #include "core/category.h"
 #include "core/conversiontable.h"
 
@@ -33,6 +34,8 @@ inline constexpr std::array<std::string_view, 21> kPowerUnits = {"BTU/ hour",
                                                                  "Foot-pound force/second"};
 
 std::span<const std::string_view> powerunits();
+// The symbols and other names its units answer to.
+std::span<const UnitName> powernames();
 // The 420 pairs: constants built from the jouls/hour column by the table's rule when the program
 // is built, the two unchanged pairs between jouls/second and Watts, and the 25 chains where the
 // rule gives zero.

@@ -63,4 +63,36 @@ void convertpressure() {
   convertonwindow(pressurecategory(), frmmain());
 }
 
+namespace {
+
+// The symbols and other names the units answer to, one unit a line.
+// clang-format off
+constexpr std::array<UnitName, 26> kNames = {{
+    symbol("Pa", "Pascals"), name("Pascal", "Pascals"),
+    symbol("mbar", "Millibars/Hectopascals"), symbol("hPa", "Millibars/Hectopascals"),
+        name("Millibars", "Millibars/Hectopascals"), name("Millibar", "Millibars/Hectopascals"),
+        name("Hectopascals", "Millibars/Hectopascals"),
+        name("Hectopascal", "Millibars/Hectopascals"),
+    symbol("inH2O", "Inches of water column"), name("Inches of water", "Inches of water column"),
+        name("Inch of water", "Inches of water column"),
+        name("Inch of water column", "Inches of water column"),
+    symbol("kPa", "Kilopascals"), name("Kilopascal", "Kilopascals"),
+    symbol("inHg", "Inches of mercury in (Hg)"),
+        name("Inches of mercury", "Inches of mercury in (Hg)"),
+        name("Inch of mercury", "Inches of mercury in (Hg)"),
+    symbol("psi", "Pounds/square inch(psi)"), name("Pounds/square inch", "Pounds/square inch(psi)"),
+        name("Pound/square inch", "Pounds/square inch(psi)"),
+    symbol("atm", "Atmospheres"), name("Atmosphere", "Atmospheres"),
+    symbol("MPa", "Megapascals"), name("Megapascal", "Megapascals"),
+    symbol("ksi", "Kilopounds/square inch"),
+        name("Kilopound/square inch", "Kilopounds/square inch"),
+}};
+// clang-format on
+
+}  // namespace
+
+std::span<const UnitName> pressurenames() {
+  return kNames;
+}
+
 }  // namespace merovane

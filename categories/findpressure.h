@@ -4,12 +4,15 @@
 #include <span>
 #include <string_view>
 
+#include "categories/unitname.h"
 #include "core/category.h"
 #include "core/conversiontable.h"
 
 namespace merovane {
 
 std::span<const std::string_view> pressureunits();
+// The symbols and other names its units answer to.
+std::span<const UnitName> pressurenames();
 // The 72 constants as the table writes them, each a single product.
 const ConversionTable& pressuretable();
 

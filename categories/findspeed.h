@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 
+#include "categories/unitname.h"
 #include "core/category.h"
 #include "core/conversiontable.h"
 
@@ -19,6 +20,8 @@ inline constexpr std::array<std::string_view, 20> kSpeedUnits = {
 // clang-format on
 
 std::span<const std::string_view> speedunits();
+// The symbols and other names its units answer to.
+std::span<const UnitName> speednames();
 // The single constants built from the meters-per-second column by the table's rule when the
 // program is built, with the chain pairs set on top.
 const ConversionTable& speedtable();

@@ -85,4 +85,24 @@ void converttemp() {
   convertonwindow(tempcategory(), frmmain());
 }
 
+namespace {
+
+// The symbols and other names the units answer to, one unit a line.
+// clang-format off
+constexpr std::array<UnitName, 14> kNames = {{
+    symbol("C", "Celsius"), symbol("°C", "Celsius"), symbol("degC", "Celsius"),
+        name("Centigrade", "Celsius"),
+    symbol("F", "Fahrenheit"), symbol("°F", "Fahrenheit"), symbol("degF", "Fahrenheit"),
+    symbol("K", "Kelvin"), name("Kelvins", "Kelvin"),
+    symbol("R", "Rankine"), symbol("°R", "Rankine"), symbol("degR", "Rankine"),
+    symbol("°Ré", "Reaumur"), name("Réaumur", "Reaumur"),
+}};
+// clang-format on
+
+}  // namespace
+
+std::span<const UnitName> tempnames() {
+  return kNames;
+}
+
 }  // namespace merovane

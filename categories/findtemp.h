@@ -5,12 +5,15 @@
 #include <span>
 #include <string_view>
 
+#include "categories/unitname.h"
 #include "core/category.h"
 #include "core/conversiontable.h"
 
 namespace merovane {
 
 std::span<const std::string_view> tempunits();
+// The symbols and other names its units answer to.
+std::span<const UnitName> tempnames();
 // The 20 pair expressions: 4 proportional pairs and 16 offset pairs.
 const ConversionTable& temptable();
 

@@ -1,5 +1,7 @@
 #include "categories/findvolume.h"
 
+#include <array>
+
 #include "categories/onwindow.h"
 #include "categories/prebuilt.h"
 #include "core/form.h"
@@ -31,6 +33,44 @@ const Category& volumecategory() {
 
 void convertvolume() {
   convertonwindow(volumecategory(), frmmain());
+}
+
+namespace {
+
+// The symbols and other names the units answer to, one unit a line.
+// clang-format off
+constexpr std::array<UnitName, 50> kNames = {{
+    symbol("bbl", "Barrels"), name("Barrel", "Barrels"),
+    symbol("bu", "Bushels"), name("Bushel", "Bushels"),
+    symbol("cl", "Centiliters"), symbol("cL", "Centiliters"), name("Centiliter", "Centiliters"),
+    symbol("cm3", "Cubic centimeters"), symbol("cc", "Cubic centimeters"),
+        name("Cubic centimeter", "Cubic centimeters"),
+    symbol("dm3", "Cubic decimeters"), name("Cubic decimeter", "Cubic decimeters"),
+    symbol("dam3", "Cubic decameters"), name("Cubic decameter", "Cubic decameters"),
+    symbol("ft3", "Cubic feet"), name("Cubic foot", "Cubic feet"),
+    symbol("in3", "Cubic inches"), name("Cubic inch", "Cubic inches"),
+    symbol("m3", "Cubic meters"), name("Cubic meter", "Cubic meters"),
+    symbol("mm3", "Cubic millimeters"), name("Cubic millimeter", "Cubic millimeters"),
+    symbol("yd3", "Cubic yards"), name("Cubic yard", "Cubic yards"),
+    name("Cup", "Cups"),
+    symbol("dl", "Deciliters"), symbol("dL", "Deciliters"), name("Deciliter", "Deciliters"),
+    symbol("fl oz", "Fluid ounces"), name("Fluid ounce", "Fluid ounces"),
+    symbol("gal", "Gallons"), name("Gallon", "Gallons"),
+    symbol("l", "Liters"), symbol("L", "Liters"), name("Liter", "Liters"),
+    symbol("ml", "Milliliters"), symbol("mL", "Milliliters"), name("Milliliter", "Milliliters"),
+    symbol("pt", "Pints"), name("Pint", "Pints"),
+    symbol("qt", "Quarts"), name("Quart", "Quarts"),
+    symbol("tbsp", "Table spoons"), name("Table spoon", "Table spoons"),
+        name("Tablespoons", "Table spoons"), name("Tablespoon", "Table spoons"),
+    symbol("tsp", "Tea spoons"), name("Tea spoon", "Tea spoons"), name("Teaspoons", "Tea spoons"),
+        name("Teaspoon", "Tea spoons"),
+}};
+// clang-format on
+
+}  // namespace
+
+std::span<const UnitName> volumenames() {
+  return kNames;
 }
 
 }  // namespace merovane

@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 
+#include "categories/unitname.h"
 #include "core/category.h"
 #include "core/conversiontable.h"
 
@@ -19,6 +20,8 @@ inline constexpr std::array<std::string_view, 21> kVolumeUnits = {
 // clang-format on
 
 std::span<const std::string_view> volumeunits();
+// The symbols and other names its units answer to.
+std::span<const UnitName> volumenames();
 // The single constants built from the cubic-millimeter column by the table's rule when the
 // program is built, with the equal-unit, doubling and chain pairs set on top.
 const ConversionTable& volumetable();

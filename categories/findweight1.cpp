@@ -47,4 +47,43 @@ void convertweight(ListBox& listweights, ListBox& listweightd, TextBox& txtweigh
   convertonwindow(weightcategory(), listweights, listweightd, txtweights, txtweightd);
 }
 
+namespace {
+
+// The symbols and other names the units answer to, one unit a line.
+// clang-format off
+constexpr std::array<UnitName, 44> kNames = {{
+    symbol("µg", "Micrograms"), symbol("ug", "Micrograms"), symbol("mcg", "Micrograms"),
+        name("Microgram", "Micrograms"),
+    symbol("mg", "Milligrams"), name("Milligram", "Milligrams"),
+    symbol("cg", "Centigrams"), name("Centigram", "Centigrams"),
+    symbol("gr", "Grains"), name("Grain", "Grains"),
+    symbol("dg", "Decigrams"), name("Decigram", "Decigrams"),
+    symbol("ct", "Carats"), name("Carat", "Carats"),
+    symbol("g", "Grams"), name("Gram", "Grams"),
+    symbol("dwt", "Pennyweight"), name("Pennyweights", "Pennyweight"),
+    name("Scruple", "Scruples"),
+    symbol("dr", "Drams"), name("Dram", "Drams"),
+    symbol("dag", "Dekagrams"), name("Dekagram", "Dekagrams"),
+    symbol("oz", "Ounces"), name("Ounce", "Ounces"),
+    name("Cental", "Centals"),
+    symbol("hg", "Hectograms"), name("Hectogram", "Hectograms"),
+    symbol("lb", "Pounds"), symbol("lbs", "Pounds"), name("Pound", "Pounds"),
+    symbol("kg", "Kilograms"), name("Kilogram", "Kilograms"),
+    name("Clove", "Cloves"),
+    symbol("st", "Stone"), name("Stones", "Stone"),
+    name("Short Hundredweights", "Short Hundredweight"),
+    name("Long Hundredweights", "Long Hundredweight"),
+    name("Short Ton", "Short Tons"),
+    name("Metric tons", "Metric tons(tonnes)"), name("Metric ton", "Metric tons(tonnes)"),
+        name("Tonnes", "Metric tons(tonnes)"), name("Tonne", "Metric tons(tonnes)"),
+    name("Long Ton", "Long Tons"),
+}};
+// clang-format on
+
+}  // namespace
+
+std::span<const UnitName> weightnames() {
+  return kNames;
+}
+
 }  // namespace merovane

@@ -4,6 +4,7 @@
 #include <span>
 #include <string_view>
 
+#include "categories/unitname.h"
 #include "core/category.h"
 #include "core/controls.h"
 #include "core/conversiontable.h"
@@ -11,6 +12,8 @@
 namespace merovane {
 
 std::span<const std::string_view> weightunits();
+// The symbols and other names its units answer to.
+std::span<const UnitName> weightnames();
 // The 506 constants, built from the microgram column by the table's rule when the program is
 // built.
 const ConversionTable& weighttable();

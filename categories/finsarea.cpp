@@ -108,4 +108,30 @@ void hideunitframes() {
     frame->SetVisible(false);
 }
 
+namespace {
+
+// The symbols and other names the units answer to, one unit a line.
+// clang-format off
+constexpr std::array<UnitName, 23> kNames = {{
+    symbol("cm2", "Square centimeters"), name("Square centimeter", "Square centimeters"),
+    symbol("m2", "Square meters"), name("Square meter", "Square meters"),
+    symbol("km2", "Square kilometers"), name("Square kilometer", "Square kilometers"),
+    name("Are", "Ares"),
+    symbol("ha", "Hectares"), name("Hectare", "Hectares"),
+    symbol("in2", "Square inches"), name("Square inch", "Square inches"),
+    symbol("ft2", "Square feet"), name("Square foot", "Square feet"),
+    symbol("yd2", "Square yard"), name("Square yards", "Square yard"),
+    symbol("rd2", "Square rods"), name("Square rod", "Square rods"),
+    symbol("ch2", "Square chains"), name("Square chain", "Square chains"),
+    symbol("ac", "Acres"), name("Acre", "Acres"),
+    symbol("mi2", "Square miles"), name("Square mile", "Square miles"),
+}};
+// clang-format on
+
+}  // namespace
+
+std::span<const UnitName> areanames() {
+  return kNames;
+}
+
 }  // namespace merovane

@@ -4,12 +4,15 @@
 #include <span>
 #include <string_view>
 
+#include "categories/unitname.h"
 #include "core/category.h"
 #include "core/conversiontable.h"
 
 namespace merovane {
 
 std::span<const std::string_view> areaunits();
+// The symbols and other names its units answer to.
+std::span<const UnitName> areanames();
 // The 132 constants, each exactly as the system has always multiplied by it.
 const ConversionTable& areatable();
 

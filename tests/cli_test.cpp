@@ -70,7 +70,8 @@ TEST(Cli, ConversionErrorsGoToStandardError) {
     const CliRun run = cli(c.arguments);
     EXPECT_EQ(run.code, 1) << c.arguments[0] << ' ' << c.arguments[1];
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, std::string(c.description) + "\n");
+    EXPECT_EQ(run.err, "merovane-convert: cannot convert \"" + c.arguments[1] +
+                           "\": " + c.description + "\n");
   }
 }
 
@@ -86,7 +87,7 @@ TEST(Cli, UnknownNamesListTheValidOnes) {
   EXPECT_NE(run.err.find("Length\n"), std::string::npos);
   EXPECT_NE(run.err.find("Temperature\n"), std::string::npos);
 
-  run = cli({"Length", "1", "Meter", "Feet"});
+  run = cli({"Length", "1", "Meterz", "Feet"});
   EXPECT_EQ(run.code, 2);
   EXPECT_NE(run.err.find("Light years\n"), std::string::npos);
 
@@ -156,7 +157,7 @@ TEST(Cli, Lists) {
   run = cli({"--list", "length"});
   EXPECT_EQ(run.code, 0);
   EXPECT_EQ(lines(run.out), 22);
-  EXPECT_EQ(run.out.substr(0, 10), "Angstroms\n");
+  EXPECT_EQ(run.out.substr(0, 10), "Angstroms\t");
 }
 
 TEST(Cli, HelpVersionAndWrongCalls) {
