@@ -1,19 +1,23 @@
 #include "cli/convert.h"
 
+#include <cstring>
+#include <iostream>
 #include <optional>
-#include <ostream>
 
+#include "api/chart.h"
+#include "api/conversion.h"
+#include "api/stream.h"
 #include "categories/categories.h"
+#include "cli/fdstream.h"
 #include "cli/names.h"
 #include "cli/quote.h"
-#include "core/engine.h"
-#include "core/memorycontrols.h"
 
 namespace merovane {
 namespace {
 
 constexpr const char* kUsage =
     "usage: merovane-convert [CATEGORY] VALUE FROM TO  convert VALUE from unit FROM to unit TO\n"
+    "       merovane-convert [CATEGORY] - FROM TO      convert each line of standard input\n"
     "       merovane-convert --grid CATEGORY VALUE     every pair of units as a tab-separated "
     "chart\n"
     "       merovane-convert --list [CATEGORY]         the categories, or one category's units "
@@ -25,30 +29,6 @@ constexpr const char* kUsage =
     "Exit status: 0 converted, 1 a conversion failed or had nothing to convert, 2 a wrong call.\n";
 
 constexpr const char* kPrefix = "merovane-convert: ";
-
-// What one conversion did: whether it wrote the destination box, the text there, and the
-// description of its failure if it failed.
-struct Outcome {
-  bool written;
-  std::string text;
-  std::optional<std::string> error;
-};
-
-// Types `value` into a fresh source box, selects `from` and `to` and converts, as a click in
-// either of the category's lists does.
-Outcome convertvalue(const Category& category, const std::string& value, int from, int to) {
-  const int units = static_cast<int>(category.units.size());
-  MemoryListBox source(units), destination(units);
-  MemoryTextBox sourcebox, destinationbox;
-  sourcebox.SetText(value);
-  source.select(from);
-  destination.select(to);
-  RecordingReporter reporter;
-  convert(category, source, destination, sourcebox, destinationbox, reporter);
-  Outcome outcome{destinationbox.writes() > 0, destinationbox.Text(), std::nullopt};
-  if (reporter.failure()) outcome.error = reporter.failure()->Description();
-  return outcome;
-}
 
 void listcategories(std::ostream& out) {
   for (const Category& category : categories()) out << category.caption << '\n';
@@ -126,67 +106,94 @@ std::optional<Pair> findpair(std::string_view from, std::string_view to, std::os
   return std::nullopt;
 }
 
+constexpr const char* kEmptyValue = "the value is empty: nothing to convert\n";
+
 int convertone(const Pair& pair, const std::string& value, std::ostream& out, std::ostream& err) {
   if (value.empty()) {
-    err << kPrefix << "the value is empty: nothing to convert\n";
+    err << kPrefix << kEmptyValue;
     return 1;
   }
-  const Outcome outcome = convertvalue(*pair.category, value, pair.from, pair.to);
-  if (outcome.error) {
-    err << kPrefix << "cannot convert " << quoted(value) << ": " << *outcome.error << '\n';
-    return 1;
+  const Result result = convertvalue(*pair.category, value, pair.from, pair.to);
+  switch (result.status()) {
+    case Result::Status::Converted:
+      out << result.text() << '\n';
+      return 0;
+    case Result::Status::Failed:
+      err << kPrefix << "cannot convert " << quoted(value) << ": " << result.error()->Description()
+          << '\n';
+      return 1;
+    case Result::Status::Nothing:
+      break;
   }
-  if (!outcome.written) return 1;
-  out << outcome.text << '\n';
-  return 0;
+  err << kPrefix << quoted(value) << " converts to nothing\n";
+  return 1;
 }
 
-// CATEGORY VALUE FROM TO
-int convertincategory(const std::vector<std::string>& arguments, std::ostream& out,
-                      std::ostream& err) {
+// One line out for every line in; the failures on `err` with their line numbers.
+int convertlines(const Pair& pair, std::istream& in, std::ostream& out, std::ostream& err) {
+  const PairConverter converter(*pair.category, pair.from, pair.to);
+  const StreamSummary summary = convertstream(
+      converter, in, out,
+      [&err](std::uint64_t line, std::string_view value, const RuntimeError* error) {
+        err << kPrefix << "line " << line << ": ";
+        if (error == nullptr)
+          err << quoted(value) << " converts to nothing\n";
+        else
+          err << "cannot convert " << quoted(value) << ": " << error->Description() << '\n';
+      });
+  return summary.failed == 0 ? 0 : 1;
+}
+
+int convertpair(const Pair& pair, const std::string& value, std::istream& in, std::ostream& out,
+                std::ostream& err) {
+  return value == "-" ? convertlines(pair, in, out, err) : convertone(pair, value, out, err);
+}
+
+// CATEGORY VALUE FROM TO, or CATEGORY - FROM TO
+int convertincategory(const std::vector<std::string>& arguments, std::istream& in,
+                      std::ostream& out, std::ostream& err) {
   const Category* category = findcategory(arguments[0], err);
   if (category == nullptr) return 2;
   const int from = findunit(*category, arguments[2], err);
   if (from < 0) return 2;
   const int to = findunit(*category, arguments[3], err);
   if (to < 0) return 2;
-  return convertone({category, from, to}, arguments[1], out, err);
+  return convertpair({category, from, to}, arguments[1], in, out, err);
 }
 
-// VALUE FROM TO
-int convertanywhere(const std::vector<std::string>& arguments, std::ostream& out,
+// VALUE FROM TO, or - FROM TO
+int convertanywhere(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
                     std::ostream& err) {
   const std::optional<Pair> pair = findpair(arguments[1], arguments[2], err);
   if (!pair) return 2;
-  return convertone(*pair, arguments[0], out, err);
+  return convertpair(*pair, arguments[0], in, out, err);
 }
 
+// Every pair of one value: a header of the units, then a line per source unit. A cell that does
+// not convert shows "!" and the error's description, or nothing.
 int convertgrid(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
   const Category* category = findcategory(arguments[1], err);
   if (category == nullptr) return 2;
   const std::string& value = arguments[2];
   if (value.empty()) {
-    err << kPrefix << "the value is empty: nothing to convert\n";
+    err << kPrefix << kEmptyValue;
     return 1;
   }
 
+  const Chart chart(*category, value);
   for (std::string_view unit : category->units) out << '\t' << unit;
   out << '\n';
   bool allconverted = true;
-  const int units = static_cast<int>(category->units.size());
-  for (int from = 0; from < units; ++from) {
+  for (int from = 0; from < chart.units(); ++from) {
     out << category->units[static_cast<size_t>(from)];
-    for (int to = 0; to < units; ++to) {
-      const Outcome outcome = convertvalue(*category, value, from, to);
+    for (int to = 0; to < chart.units(); ++to) {
+      const Result& cell = chart.at(from, to);
       out << '\t';
-      if (outcome.error) {
-        out << '!' << *outcome.error;
-        allconverted = false;
-      } else if (outcome.written) {
-        out << outcome.text;
-      } else {
-        allconverted = false;
-      }
+      if (cell.status() == Result::Status::Converted)
+        out << cell.text();
+      else if (cell.error())
+        out << '!' << cell.error()->Description();
+      allconverted = allconverted && cell.status() == Result::Status::Converted;
     }
     out << '\n';
   }
@@ -199,7 +206,8 @@ bool isoption(const std::string& argument) {
 
 }  // namespace
 
-int runconvert(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+int runconvert(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
+               std::ostream& err) {
   const size_t count = arguments.size();
   if (count == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
     out << kUsage;
@@ -220,12 +228,28 @@ int runconvert(const std::vector<std::string>& arguments, std::ostream& out, std
     return 0;
   }
   if (count == 3 && arguments[0] == "--grid") return convertgrid(arguments, out, err);
-  if (count == 4 && !isoption(arguments[0])) return convertincategory(arguments, out, err);
+  if (count == 4 && !isoption(arguments[0])) return convertincategory(arguments, in, out, err);
   // Three words that start with a category are a conversion without its last unit.
   if (count == 3 && !isoption(arguments[0]) && merovane::findcategory(arguments[0]) == nullptr)
-    return convertanywhere(arguments, out, err);
+    return convertanywhere(arguments, in, out, err);
   err << kUsage;
   return 2;
+}
+
+int runconvert(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+  return runconvert(arguments, std::cin, out, err);
+}
+
+int runprogram(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
+               std::ostream& err) {
+  const int status = runconvert(arguments, in, out, err);
+  if (out.flush()) return status;
+  const auto* buffer = dynamic_cast<const FdOutBuf*>(out.rdbuf());
+  err << kPrefix << "cannot write the result: "
+      << (buffer != nullptr && buffer->error() != 0 ? std::strerror(buffer->error())
+                                                    : "the output failed")
+      << '\n';
+  return 1;
 }
 
 }  // namespace merovane

@@ -1,5 +1,5 @@
 // merovane-convert: the command-line face of the converters. It runs the very conversions the
-// window runs, on in-memory controls, exactly as a click in a unit list would.
+// window runs, through the conversion API (api/), exactly as a click in a unit list would.
 #pragma once
 
 #include <iosfwd>
@@ -8,8 +8,16 @@
 
 namespace merovane {
 
-// Runs the tool on `arguments` (without the program name); returns the exit code: 0 done,
-// 1 a conversion failed or had nothing to convert, 2 a wrong call.
+// Runs the tool on `arguments` (without the program name), with `in` as its standard input;
+// returns the exit code: 0 done, 1 a conversion failed or had nothing to convert, 2 a wrong call.
+int runconvert(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
+               std::ostream& err);
+// The same on the process's standard input.
 int runconvert(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+
+// Runs the tool as main does: runconvert, then a check that all of the output was written; when
+// it was not, says so on `err` and returns 1.
+int runprogram(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
+               std::ostream& err);
 
 }  // namespace merovane

@@ -1,0 +1,25 @@
+// A chart of one value in every pair of a category's units, each cell what convertvalue gives.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "api/conversion.h"
+
+namespace merovane {
+
+class Chart {
+ public:
+  Chart(const Category& category, std::string_view value);
+
+  int units() const { return units_; }
+  const Result& at(int from, int to) const {
+    return cells_[static_cast<size_t>(from * units_ + to)];
+  }
+
+ private:
+  int units_;
+  std::vector<Result> cells_;
+};
+
+}  // namespace merovane

@@ -1,0 +1,105 @@
+#include "api/conversion.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstring>
+#include <stdexcept>
+#include <string>
+
+#include "core/engine.h"
+#include "core/memorycontrols.h"
+
+namespace merovane {
+namespace {
+
+bool isgrid(const Category& category) {
+  return category.shape != Shape::PairScan;
+}
+
+// Whether every cell of the grid converts `value` without an error.
+bool gridconverts(const ConversionTable& table, double value) {
+  try {
+    for (int source = 0; source < table.units(); ++source)
+      for (int destination = 0; destination < table.units(); ++destination)
+        table.convert(source, destination, value);
+    return true;
+  } catch (const RuntimeError&) {
+    return false;
+  }
+}
+
+// The value of largest magnitude, on the side of zero that `sign` gives, that every cell
+// converts. A product only grows with its factor's magnitude, so the cells that overflow for a
+// value overflow for every larger one: the values that convert are one interval around zero.
+double gridlimit(const ConversionTable& table, double sign) {
+  // The finite doubles of one sign are ordered as their bit patterns.
+  std::uint64_t good = 0, bad = std::bit_cast<std::uint64_t>(HUGE_VAL);
+  const auto value = [sign](std::uint64_t bits) { return sign * std::bit_cast<double>(bits); };
+  while (bad - good > 1) {
+    const std::uint64_t middle = good + (bad - good) / 2;
+    (gridconverts(table, value(middle)) ? good : bad) = middle;
+  }
+  return value(good);
+}
+
+}  // namespace
+
+Result Result::converted(double number) {
+  Result result(Status::Converted);
+  result.length_ = static_cast<std::uint8_t>(numbertotext(number, result.text_.data()));
+  return result;
+}
+
+Result Result::converted(std::string_view text) {
+  Result result(Status::Converted);
+  result.length_ = static_cast<std::uint8_t>(std::min(text.size(), result.text_.size()));
+  std::memcpy(result.text_.data(), text.data(), result.length_);
+  return result;
+}
+
+Result Result::failed(const RuntimeError& error) {
+  Result result(Status::Failed);
+  result.error_ = error;
+  return result;
+}
+
+Result convertvalue(const Category& category, std::string_view value, int from, int to) {
+  const int units = static_cast<int>(category.units.size());
+  MemoryListBox source(units), destination(units);
+  MemoryTextBox sourcebox, destinationbox;
+  sourcebox.SetText(std::string(value));
+  source.select(from);
+  destination.select(to);
+  RecordingReporter reporter;
+  convert(category, source, destination, sourcebox, destinationbox, reporter);
+  if (reporter.failure()) return Result::failed(*reporter.failure());
+  if (destinationbox.writes() == 0) return Result::nothing();
+  return Result::converted(destinationbox.Text());
+}
+
+PairConverter::PairConverter(const Category& category, int from, int to)
+    : category_(&category), from_(from), to_(to) {
+  const int units = static_cast<int>(category.units.size());
+  if (from < 0 || from >= units || to < 0 || to >= units)
+    throw std::out_of_range("no such unit position");
+  if (isgrid(category)) {
+    lowest_ = gridlimit(category.table(), -1);
+    highest_ = gridlimit(category.table(), 1);
+  }
+}
+
+Result PairConverter::convert(std::string_view value) const {
+  if (value.empty() && category_->emptytext == EmptyText::ConvertsNothing) return Result::nothing();
+  try {
+    const double number = texttonumber(value);
+    // A grid that fails somewhere fails everywhere: the engine tells how.
+    if (isgrid(*category_) && !(number >= lowest_ && number <= highest_))
+      return convertvalue(*category_, value, from_, to_);
+    return Result::converted(category_->table().convert(from_, to_, number));
+  } catch (const RuntimeError& error) {
+    return Result::failed(error);
+  }
+}
+
+}  // namespace merovane

@@ -1,0 +1,70 @@
+// Merovane's conversions for other programs: one value, many values of one pair, or a chart of
+// every pair, each exactly as the window shows it for the same text and selection. In memory,
+// with no window and no globals; the categories are those of categories/categories.h.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "core/category.h"
+#include "core/runtime.h"
+
+namespace merovane {
+
+// What converting one text did.
+class Result {
+ public:
+  enum class Status : std::uint8_t {
+    Converted,  // text() is what the destination box shows
+    Nothing,    // the category converts nothing for this text (an empty one)
+    Failed,     // error() says why; the destination box would keep its text
+  };
+
+  static Result converted(double number);
+  static Result converted(std::string_view text);
+  static Result nothing() { return Result(Status::Nothing); }
+  static Result failed(const RuntimeError& error);
+
+  Status status() const { return status_; }
+  std::string_view text() const { return {text_.data(), length_}; }
+  const std::optional<RuntimeError>& error() const { return error_; }
+
+ private:
+  explicit Result(Status status) : status_(status) {}
+
+  Status status_;
+  std::uint8_t length_ = 0;
+  std::array<char, kNumberTextCapacity> text_{};
+  std::optional<RuntimeError> error_;
+};
+
+// `value` in the source box, unit `from` selected in the source list and `to` in the
+// destination list: what a click in either list shows.
+Result convertvalue(const Category& category, std::string_view value, int from, int to);
+
+// Many values of one pair, converted one at a time with what the pair needs worked out once:
+// the same results as convertvalue, without computing a result grid's other cells.
+class PairConverter {
+ public:
+  // Throws std::out_of_range when `from` or `to` is not a position in the category's list.
+  PairConverter(const Category& category, int from, int to);
+
+  Result convert(std::string_view value) const;
+
+  const Category& category() const { return *category_; }
+  // The values a result grid converts in every cell, from lowest() to highest(); beyond them the
+  // grid fails. For the tests that check the edges.
+  double lowest() const { return lowest_; }
+  double highest() const { return highest_; }
+
+ private:
+  const Category* category_;
+  int from_, to_;
+  // For a result grid, the values between these two fail in no cell; past them some cell
+  // overflows, and so every pair fails.
+  double lowest_ = 0, highest_ = 0;
+};
+
+}  // namespace merovane
