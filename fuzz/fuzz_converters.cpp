@@ -1,6 +1,7 @@
 // Fuzzes every category's conversion on in-memory controls: fuzzed source texts, keystrokes and
 // selections (none, one side, both, any position), each followed by a conversion as a click in the
-// category's list runs it, with every outcome checked against what a click may do.
+// category's list runs it, with every outcome checked against what a click may do and against
+// what the conversion API (pair converter and chart) gives for the same text and pair.
 //
 // Input: a run of steps, each a category, an action and the action's bytes.
 
@@ -13,9 +14,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <utility>
 #include <vector>
 
+#include "api/chart.h"
+#include "api/conversion.h"
 #include "categories/categories.h"
 #include "core/engine.h"
 #include "core/memoryform.h"
@@ -236,6 +240,7 @@ class Session {
       require(isresultgrid(category) || from != to || !bothselected || outcome.failures.empty(),
               "a pair scan's identity pair never fails", context);
       if (outcome.writes == 1) checkwritten(outcome.text, from == to, value, context);
+      if (bothselected) checkapi(category, source, from, to, outcome, context);
       if (isresultgrid(category)) checkgridfailsforall(category, outcome);
     }
 
@@ -257,6 +262,36 @@ class Session {
               context);
     }
     require(!identity || text == numbertotext(value), "the same unit on both sides shows the value",
+            context);
+  }
+
+  // The API's pair converter (which computes only the selected cell of a result grid) and its
+  // chart give what the click gave.
+  template <class Context>
+  void checkapi(const Category& category, const std::string& source, int from, int to,
+                const Outcome& click, Context&& context) {
+    // A pair converter works out its grid's edges once: keep them for the whole run.
+    static std::map<std::tuple<CategoryId, int, int>, PairConverter> converters;
+    const auto key = std::tuple(category.id, from, to);
+    auto found = converters.find(key);
+    if (found == converters.end())
+      found = converters.emplace(key, PairConverter(category, from, to)).first;
+    const auto same = [&](const Result& result) {
+      switch (result.status()) {
+        case Result::Status::Converted:
+          return click.failures.empty() && click.writes == 1 && result.text() == click.text;
+        case Result::Status::Nothing:
+          return click.failures.empty() && click.writes == 0;
+        case Result::Status::Failed:
+          return click.failures.size() == 1 &&
+                 click.failures[0] ==
+                     Failure{result.error()->kind(), result.error()->Description()};
+      }
+      return false;
+    };
+    require(same(found->second.convert(source)), "a pair converter converts as a click does",
+            context);
+    require(same(Chart(category, source).at(from, to)), "a chart's cell is what a click shows",
             context);
   }
 

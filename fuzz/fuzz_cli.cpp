@@ -1,0 +1,115 @@
+// Fuzzes merovane-convert as a whole: a fuzzed argument vector and standard input through the
+// entry point main uses, checking the exit status, what reaches standard error, and that a
+// stream gives exactly one line for each line read, each what a single conversion prints.
+//
+// Input: the arguments, each ended by a NUL; an empty argument ends them, and the rest is the
+// standard input.
+
+#include <algorithm>
+#include <cstdint>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/convert.h"
+#include "fuzz/invariant.h"
+
+namespace merovane::fuzz {
+namespace {
+
+constexpr size_t kMostArguments = 6;
+constexpr size_t kLinesCompared = 4;
+
+struct Run {
+  int status;
+  std::string out, err;
+};
+
+Run run(const std::vector<std::string>& arguments, const std::string& input) {
+  std::istringstream in(input);
+  std::ostringstream out, err;
+  const int status = runprogram(arguments, in, out, err);
+  return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> lines(std::string_view text) {
+  std::vector<std::string> list;
+  while (!text.empty()) {
+    const size_t end = text.find('\n');
+    list.emplace_back(text.substr(0, end));
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+  }
+  return list;
+}
+
+bool blank(std::string_view line) {
+  if (line.ends_with('\r')) line.remove_suffix(1);
+  return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+void check(const std::vector<std::string>& arguments, const std::string& input) {
+  const Run whole = run(arguments, input);
+  const auto context = [&] {
+    std::string text = "arguments";
+    for (const std::string& argument : arguments) text += " " + printable(argument);
+    return text + ", input " + printable(input) + ": status " + std::to_string(whole.status) +
+           ", out " + printable(whole.out) + ", err " + printable(whole.err);
+  };
+  require(whole.status >= 0 && whole.status <= 2, "the exit status is 0, 1 or 2", context);
+  require(whole.status != 2 || whole.out.empty(), "a wrong call prints no result", context);
+  require(whole.err.empty() || whole.err.starts_with("merovane-convert: ") ||
+              whole.err.starts_with("usage: "),
+          "messages start with the program's name", context);
+  require(std::none_of(whole.err.begin(), whole.err.end(),
+                       [](char c) { return (c >= 0 && c < 0x20 && c != '\n') || c == 0x7f; }),
+          "no control character reaches standard error raw", context);
+
+  const size_t count = arguments.size();
+  const bool incategory = count == 4 && arguments[1] == "-" && !arguments[0].starts_with("--");
+  const bool stream = incategory || (count == 3 && arguments[0] == "-");
+  if (!stream || whole.status == 2) return;
+
+  const std::vector<std::string> in = lines(input), out = lines(whole.out);
+  require(out.size() == in.size() && (whole.out.empty() || whole.out.ends_with('\n')),
+          "a stream writes one line for each line read", context);
+  bool failed = false;
+  for (size_t line = 0; line < in.size(); ++line) {
+    const bool lost = out[line].empty() && !blank(in[line]);
+    failed = failed || lost;
+    const std::string reported = "merovane-convert: line " + std::to_string(line + 1) + ": ";
+    require(!lost || whole.err.find(reported) != std::string::npos,
+            "each line that did not convert is reported", context);
+    if (line >= kLinesCompared) continue;
+    // The same value as a single conversion, where the arguments can carry it.
+    std::string value = in[line];
+    if (value.ends_with('\r')) value.pop_back();
+    if (value == "-" || value.starts_with("--")) continue;
+    std::vector<std::string> single = arguments;
+    single[incategory ? 1 : 0] = value;
+    const Run one = run(single, "");
+    require(one.status == 0 ? one.out == out[line] + "\n" : out[line].empty(),
+            "a stream's line is what a single conversion prints", context);
+  }
+  require((whole.status == 1) == failed, "the status is 1 exactly when a line did not convert",
+          context);
+}
+
+}  // namespace
+}  // namespace merovane::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  std::string_view rest(reinterpret_cast<const char*>(data), size);
+  std::vector<std::string> arguments;
+  while (arguments.size() < merovane::fuzz::kMostArguments) {
+    const size_t end = rest.find('\0');
+    if (end == std::string_view::npos || end == 0) {
+      if (end == 0) rest.remove_prefix(1);
+      break;
+    }
+    arguments.emplace_back(rest.substr(0, end));
+    rest.remove_prefix(end + 1);
+  }
+  merovane::fuzz::check(arguments, std::string(rest));
+  return 0;
+}
