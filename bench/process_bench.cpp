@@ -1,21 +1,27 @@
-// One whole merovane-convert process for one conversion, beside GNU units doing the same kind
-// of job, timed in the same run.
+// Whole merovane-convert processes (one conversion, a grid, a stream of values on standard
+// input) beside GNU units doing the same jobs and a static program that does nothing, timed in
+// the same run.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 extern char** environ;
 
 namespace {
 
-// Runs the command with its output thrown away; false if it could not run or failed.
-bool runprocess(const std::vector<const char*>& command) {
+// Runs the command with its output thrown away and `input` (a file) as its standard input;
+// false if it could not run or failed.
+bool runprocess(const std::vector<const char*>& command, const char* input = "/dev/null") {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, input, O_RDONLY, 0);
   posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
   posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
   std::vector<char*> argv;
@@ -30,12 +36,13 @@ bool runprocess(const std::vector<const char*>& command) {
   return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-void timeprocess(benchmark::State& state, const std::vector<const char*>& command) {
-  if (!runprocess(command)) {
+void timeprocess(benchmark::State& state, const std::vector<const char*>& command,
+                 const char* input = "/dev/null") {
+  if (!runprocess(command, input)) {
     state.SkipWithError("the command did not run");
     return;
   }
-  for (auto _ : state) runprocess(command);
+  for (auto _ : state) runprocess(command, input);
 }
 
 void BM_MerovaneConvertProcess(benchmark::State& state) {
@@ -47,5 +54,75 @@ void BM_UnitsProcess(benchmark::State& state) {
   timeprocess(state, {"units", "-t", "1 mile", "m"});
 }
 BENCHMARK(BM_UnitsProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_GridProcess(benchmark::State& state) {
+  timeprocess(state, {MEROVANE_CONVERT_PATH, "--grid", "Length", "1"});
+}
+BENCHMARK(BM_GridProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_StaticDoNothingProcess(benchmark::State& state) {
+  timeprocess(state, {MEROVANE_DONOTHING_PATH});
+}
+BENCHMARK(BM_StaticDoNothingProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Values on standard input, one conversion each: merovane-convert takes one a line, units -t a
+// line "VALUE UNIT" and a line with the unit to convert to.
+constexpr int kStreamValues = 20000;
+
+// A file of kStreamValues values, each written as `line` writes it; removed at exit.
+const char* streamfile(const char* name, std::string (*line)(const std::string& value)) {
+  static std::vector<std::string> paths;
+  std::string path = std::string(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp") +
+                     "/merovane-bench-" + name + "-" + std::to_string(getpid());
+  if (FILE* file = std::fopen(path.c_str(), "w")) {
+    for (int n = 1; n <= kStreamValues; ++n)
+      std::fputs(line(std::to_string(n) + "." + std::to_string(n % 100)).c_str(), file);
+    std::fclose(file);
+  }
+  static const bool cleanup = (std::atexit([] {
+                                 for (const std::string& each : paths) std::remove(each.c_str());
+                               }),
+                               true);
+  static_cast<void>(cleanup);
+  paths.push_back(path);
+  return paths.back().c_str();
+}
+
+void timestream(benchmark::State& state, const std::vector<const char*>& command,
+                const char* input) {
+  timeprocess(state, command, input);
+  state.SetItemsProcessed(state.iterations() * kStreamValues);
+}
+
+const char* values() {
+  static const char* path =
+      streamfile("values", [](const std::string& value) { return value + "\n"; });
+  return path;
+}
+
+void BM_StreamLength(benchmark::State& state) {
+  timestream(state, {MEROVANE_CONVERT_PATH, "Length", "-", "Miles", "Meters"}, values());
+}
+BENCHMARK(BM_StreamLength)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_StreamSpeed(benchmark::State& state) {
+  timestream(state, {MEROVANE_CONVERT_PATH, "Speed", "-", "Miles/hour", "Kilometers/hour"},
+             values());
+}
+BENCHMARK(BM_StreamSpeed)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_UnitsStreamLength(benchmark::State& state) {
+  static const char* path =
+      streamfile("units-length", [](const std::string& value) { return value + " mile\nm\n"; });
+  timestream(state, {"units", "-t"}, path);
+}
+BENCHMARK(BM_UnitsStreamLength)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_UnitsStreamSpeed(benchmark::State& state) {
+  static const char* path =
+      streamfile("units-speed", [](const std::string& value) { return value + " mph\nkm/hr\n"; });
+  timestream(state, {"units", "-t"}, path);
+}
+BENCHMARK(BM_UnitsStreamSpeed)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
