@@ -89,7 +89,10 @@ TEST(UnitNames, TheCommandLineTakesThem) {
       {{"1", "mi", "kg"}, 2, "", "\"mi\" is a unit of Length and \"kg\" of Weight"},
       {{"length", "1", "kg", "m"}, 2, "", "unknown unit \"kg\" in Length"},
       {{"1", "mi\x1b[2J", "m"}, 2, "", "unknown unit \"mi\\x1b[2J\""},
-      {{"", "mi", "m"}, 1, "", "merovane-convert: the value is empty: nothing to convert\n"},
+      {{"--grid", "Length", ""},
+       1,
+       "",
+       "merovane-convert: the value is empty: nothing to convert\n"},
       {{"length", "m", "ft"}, 2, "", "usage"},
   };
   for (const Case& c : cases) {
