@@ -108,18 +108,20 @@ std::optional<Pair> findpair(std::string_view from, std::string_view to, std::os
 
 constexpr const char* kEmptyValue = "the value is empty: nothing to convert\n";
 
-// The window's random-event test reads this contract as the window's: a failure prints the bare
-// description its message box would show, and an empty value (which the grid categories convert
-// to nothing) fails quietly.
+// A failure names the value and gives the description the window's message box would show.
 int convertone(const Pair& pair, const std::string& value, std::ostream& out, std::ostream& err) {
-  if (value.empty()) return 1;
+  if (value.empty()) {
+    err << kPrefix << kEmptyValue;
+    return 1;
+  }
   const Result result = convertvalue(*pair.category, value, pair.from, pair.to);
   switch (result.status()) {
     case Result::Status::Converted:
       out << result.text() << '\n';
       return 0;
     case Result::Status::Failed:
-      err << result.error()->Description() << '\n';
+      err << kPrefix << "cannot convert " << quoted(value) << ": " << result.error()->Description()
+          << '\n';
       return 1;
     case Result::Status::Nothing:
       break;

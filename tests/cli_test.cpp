@@ -70,7 +70,8 @@ TEST(Cli, ConversionErrorsGoToStandardError) {
     const CliRun run = cli(c.arguments);
     EXPECT_EQ(run.code, 1) << c.arguments[0] << ' ' << c.arguments[1];
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, std::string(c.description) + "\n");
+    EXPECT_EQ(run.err, "merovane-convert: cannot convert \"" + c.arguments[1] +
+                           "\": " + c.description + "\n");
   }
 }
 
@@ -78,6 +79,7 @@ TEST(Cli, AnEmptyValuePrintsNothing) {
   const CliRun run = cli({"Length", "", "Meters", "Feet"});
   EXPECT_EQ(run.code, 1);
   EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "merovane-convert: the value is empty: nothing to convert\n");
 }
 
 TEST(Cli, UnknownNamesListTheValidOnes) {

@@ -31,7 +31,7 @@ bool showsmessageboxes(CategoryId id) {
 struct ToolAnswer {
   int exitcode = 2;
   QString printed;  // without its newline
-  QString error;    // likewise
+  QString error;    // the failed conversion's description, as a message box shows it
 };
 
 QString withoutnewline(const std::string& text) {
@@ -46,7 +46,14 @@ ToolAnswer asktool(CategoryId id, const QString& text, const QString& from, cons
   const int exitcode = runconvert(
       {caption(id).toStdString(), text.toStdString(), from.toStdString(), to.toStdString()}, out,
       err);
-  return {exitcode, withoutnewline(out.str()), withoutnewline(err.str())};
+  // The tool names the value before the description: "...cannot convert "1/2": Type mismatch".
+  const std::string message = err.str();
+  const std::string failed = "merovane-convert: cannot convert ";
+  const size_t description = message.rfind("\": ");
+  const QString error = message.starts_with(failed) && description != std::string::npos
+                            ? withoutnewline(message.substr(description + 3))
+                            : QString();
+  return {exitcode, withoutnewline(out.str()), error};
 }
 
 QString describe(const ToolAnswer& answer) {
