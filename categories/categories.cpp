@@ -35,14 +35,6 @@ const Category& category(CategoryId id) {
   return table()[static_cast<size_t>(id)];
 }
 
-std::span<const UnitName> unitnames(CategoryId id) {
-  static constexpr std::array<std::span<const UnitName> (*)(), kCategoryCount> kNames = {
-      areanames,   bitnames,   densitynames,  energynames, forcenames, lengthnames,
-      weightnames, powernames, pressurenames, speednames,  tempnames,  volumenames,
-  };
-  return kNames[static_cast<size_t>(id)]();
-}
-
 std::array<int, kCategoryCount> unitcounts() {
   std::array<int, kCategoryCount> counts{};
   for (size_t c = 0; c < counts.size(); ++c) counts[c] = static_cast<int>(table()[c].units.size());

@@ -208,6 +208,7 @@ const Category& bitcategory() {
       .shape = Shape::NumberGrid,
       .failures = FailureDisplay::MessageBox,
       .emptytext = EmptyText::ConvertsNothing,
+      .names = bitnames(),
   };
   return category;
 }

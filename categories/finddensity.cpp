@@ -26,6 +26,7 @@ const Category& densitycategory() {
       .shape = Shape::PairScan,
       .failures = FailureDisplay::Silent,
       .emptytext = EmptyText::Read,
+      .names = densitynames(),
   };
   return category;
 }

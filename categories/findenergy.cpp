@@ -53,6 +53,7 @@ const Category& energycategory() {
       .shape = Shape::PairScan,
       .failures = FailureDisplay::Silent,
       .emptytext = EmptyText::Read,
+      .names = energynames(),
   };
   return category;
 }

@@ -4,9 +4,9 @@
 #include <span>
 #include <string_view>
 
-#include "categories/unitname.h"
 #include "core/category.h"
 #include "core/conversiontable.h"
+#include "core/unitname.h"
 
 namespace merovane {
 

@@ -58,6 +58,7 @@ const Category& forcecategory() {
       .shape = Shape::PairScan,
       .failures = FailureDisplay::Silent,
       .emptytext = EmptyText::Read,
+      .names = forcenames(),
   };
   return category;
 }

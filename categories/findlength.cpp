@@ -35,6 +35,7 @@ const Category& lengthcategory() {
       .shape = Shape::TextGrid,
       .failures = FailureDisplay::Silent,
       .emptytext = EmptyText::ConvertsNothing,
+      .names = lengthnames(),
   };
   return category;
 }

@@ -4,10 +4,10 @@
 #include <span>
 #include <string_view>
 
-#include "categories/unitname.h"
 #include "core/category.h"
 #include "core/controls.h"
 #include "core/conversiontable.h"
+#include "core/unitname.h"
 
 namespace merovane {
 

@@ -26,6 +26,7 @@ const Category& powercategory() {
       .shape = Shape::PairScan,
       .failures = FailureDisplay::Silent,
       .emptytext = EmptyText::Read,
+      .names = powernames(),
   };
   return category;
 }

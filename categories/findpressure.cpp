@@ -55,6 +55,7 @@ const Category& pressurecategory() {
       .shape = Shape::PairScan,
       .failures = FailureDisplay::Silent,
       .emptytext = EmptyText::Read,
+      .names = pressurenames(),
   };
   return category;
 }

@@ -27,6 +27,7 @@ const Category& speedcategory() {
       .shape = Shape::PairScan,
       .failures = FailureDisplay::Silent,
       .emptytext = EmptyText::Read,
+      .names = speednames(),
   };
   return category;
 }

@@ -77,6 +77,7 @@ const Category& tempcategory() {
       .shape = Shape::PairScan,
       .failures = FailureDisplay::Silent,
       .emptytext = EmptyText::Read,
+      .names = tempnames(),
   };
   return category;
 }

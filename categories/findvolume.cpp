@@ -27,6 +27,7 @@ const Category& volumecategory() {
       .shape = Shape::PairScan,
       .failures = FailureDisplay::Silent,
       .emptytext = EmptyText::Read,
+      .names = volumenames(),
   };
   return category;
 }

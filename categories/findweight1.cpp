@@ -38,6 +38,7 @@ const Category& weightcategory() {
       .shape = Shape::TextGrid,
       .failures = FailureDisplay::MessageBox,
       .emptytext = EmptyText::ConvertsNothing,
+      .names = weightnames(),
   };
   return category;
 }

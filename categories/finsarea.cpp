@@ -76,6 +76,7 @@ const Category& areacategory() {
       .shape = Shape::PairScan,
       .failures = FailureDisplay::Silent,
       .emptytext = EmptyText::Read,
+      .names = areanames(),
   };
   return category;
 }

@@ -69,7 +69,7 @@ std::vector<UnitRef> findunits(std::string_view typed, std::span<const Category>
   for (const Category& category : within) {
     for (size_t unit = 0; unit < category.units.size(); ++unit)
       if (samename(category.units[unit], typed)) add({&category, static_cast<int>(unit)});
-    for (const UnitName& name : unitnames(category.id))
+    for (const UnitName& name : category.names)
       if (answersto(name, typed)) add({&category, position(category, name.unit)});
   }
   return found;
@@ -77,7 +77,7 @@ std::vector<UnitRef> findunits(std::string_view typed, std::span<const Category>
 
 std::vector<std::string_view> othernames(const Category& category, int unit) {
   std::vector<std::string_view> names;
-  for (const UnitName& name : unitnames(category.id))
+  for (const UnitName& name : category.names)
     if (name.unit == category.units[static_cast<size_t>(unit)]) names.push_back(name.text);
   return names;
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/conversiontable.h"
+#include "core/unitname.h"
 
 namespace merovane {
 
@@ -63,6 +64,8 @@ struct Category {
   Shape shape;
   FailureDisplay failures;
   EmptyText emptytext;
+  // The other names and symbols its units answer to on the command line.
+  std::span<const UnitName> names = {};
 };
 
 }  // namespace merovane

@@ -32,7 +32,7 @@ std::vector<Entry> entries() {
   for (const Category& category : categories()) {
     for (size_t unit = 0; unit < category.units.size(); ++unit)
       all.push_back({category.units[unit], false, {&category, static_cast<int>(unit)}});
-    for (const UnitName& name : unitnames(category.id))
+    for (const UnitName& name : category.names)
       all.push_back({name.text,
                      name.kind == UnitName::Kind::Symbol,
                      {&category, position(category, name.unit)}});
