@@ -15,10 +15,8 @@ class MemoryListBox : public ListBox {
   bool Selected(int index) const override { return index >= 0 && index == selected_; }
   int ListIndex() const override { return selected_; }
 
-  int ListCount() const { return count_; }
   // Selects one item; a position outside the list clears the selection.
   void select(int index) { selected_ = (index >= 0 && index < count_) ? index : -1; }
-  void clearselection() { selected_ = -1; }
 
  private:
   int count_;

@@ -268,8 +268,4 @@ void FrmMain::sourcekeypress(CategoryId id, bool kept) {
   list(id, controls.keystrokelist).click();
 }
 
-FrmMain& mainwindow() {
-  return dynamic_cast<FrmMain&>(frmmain());
-}
-
 }  // namespace merovane

@@ -66,7 +66,4 @@ class FrmMain : public QWidget, public Form {
   QtMessageBox messagebox_{this};
 };
 
-// The installed main window with its Qt controls.
-FrmMain& mainwindow();
-
 }  // namespace merovane
