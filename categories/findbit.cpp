@@ -188,37 +188,6 @@ ConversionTable buildbittable() {
   return table;
 }
 
-}  // namespace
-
-std::span<const std::string_view> bitunits() {
-  return kUnits;
-}
-
-const ConversionTable& bittable() {
-  static const ConversionTable table = buildbittable();
-  return table;
-}
-
-const Category& bitcategory() {
-  static const Category category{
-      .id = CategoryId::BitsAndBytes,
-      .caption = "Bits and Bytes",
-      .units = bitunits(),
-      .table = bittable,
-      .shape = Shape::NumberGrid,
-      .failures = FailureDisplay::MessageBox,
-      .emptytext = EmptyText::ConvertsNothing,
-      .names = bitnames(),
-  };
-  return category;
-}
-
-void convertbits(ListBox& listbits, ListBox& listbitd, TextBox& txtbits, TextBox& txtbitd) {
-  convertonwindow(bitcategory(), listbits, listbitd, txtbits, txtbitd);
-}
-
-namespace {
-
 // The symbols and other names the units answer to, one unit a line.
 // clang-format off
 constexpr std::array<UnitName, 44> kNames = {{
@@ -245,10 +214,31 @@ constexpr std::array<UnitName, 44> kNames = {{
 }};
 // clang-format on
 
+// Powers of two toward smaller units, 6-decimal fractions toward larger ones, and a chain of
+// fractions rounded to 6 places where one fraction would be too small.
+const ConversionTable& bittable() {
+  static const ConversionTable table = buildbittable();
+  return table;
+}
+
 }  // namespace
 
-std::span<const UnitName> bitnames() {
-  return kNames;
+const Category& bitcategory() {
+  static const Category category{
+      .id = CategoryId::BitsAndBytes,
+      .caption = "Bits and Bytes",
+      .units = kUnits,
+      .table = bittable,
+      .shape = Shape::NumberGrid,
+      .failures = FailureDisplay::MessageBox,
+      .emptytext = EmptyText::ConvertsNothing,
+      .names = kNames,
+  };
+  return category;
+}
+
+void convertbits(ListBox& listbits, ListBox& listbitd, TextBox& txtbits, TextBox& txtbitd) {
+  convertonwindow(bitcategory(), listbits, listbitd, txtbits, txtbitd);
 }
 
 }  // namespace merovane

@@ -8,16 +8,8 @@
 #include "core/category.h"
 #include "core/controls.h"
 #include "core/conversiontable.h"
-#include "core/unitname.h"
 
 namespace merovane {
-
-std::span<const std::string_view> bitunits();
-// The symbols and other names its units answer to.
-std::span<const UnitName> bitnames();
-// Powers of two toward smaller units, 6-decimal fractions toward larger ones, and a chain of
-// fractions rounded to 6 places where one fraction would be too small.
-const ConversionTable& bittable();
 
 // What sets Bits and Bytes apart in a conversion: its units, table, shape and failure display.
 const Category& bitcategory();

@@ -7,7 +7,6 @@
 
 #include "core/category.h"
 #include "core/conversiontable.h"
-#include "core/unitname.h"
 
 namespace merovane {
 
@@ -18,14 +17,6 @@ inline constexpr std::array<std::string_view, 17> kDensityUnits = {
     "Ounces/cubic inch",     "Ounces/gallon",           "Pounds/cubic inch",
     "Pounds/cubic foot",     "Pounds/gallon",           "Slugs/cubic foot",
     "Tonnes/cubic meter",    "Tons/cubic yard"};
-
-std::span<const std::string_view> densityunits();
-// The symbols and other names its units answer to.
-std::span<const UnitName> densitynames();
-// The 272 pairs: constants built from the kilograms per cubic meter column by the table's rule
-// when the program is built, 26 unchanged pairs between units of one size, and four listed
-// exceptions.
-const ConversionTable& densitytable();
 
 // What sets Density apart in a conversion: its units, table, shape and failure display.
 const Category& densitycategory();

@@ -33,37 +33,6 @@ constexpr std::array<std::array<double, 9>, 9> kConstants = {{
      745.6999, kNone},
 }};
 
-}  // namespace
-
-std::span<const std::string_view> energyunits() {
-  return kUnits;
-}
-
-const ConversionTable& energytable() {
-  static const ConversionTable table = literaltable(kConstants);
-  return table;
-}
-
-const Category& energycategory() {
-  static const Category category{
-      .id = CategoryId::Energy,
-      .caption = "Energy",
-      .units = energyunits(),
-      .table = energytable,
-      .shape = Shape::PairScan,
-      .failures = FailureDisplay::Silent,
-      .emptytext = EmptyText::Read,
-      .names = energynames(),
-  };
-  return category;
-}
-
-void convertenergy() {
-  convertonwindow(energycategory(), frmmain());
-}
-
-namespace {
-
 // The symbols and other names the units answer to, one unit a line.
 // clang-format off
 constexpr std::array<UnitName, 15> kNames = {{
@@ -80,10 +49,30 @@ constexpr std::array<UnitName, 15> kNames = {{
 }};
 // clang-format on
 
+// The 72 constants, each held as the literal the table writes.
+const ConversionTable& energytable() {
+  static const ConversionTable table = literaltable(kConstants);
+  return table;
+}
+
 }  // namespace
 
-std::span<const UnitName> energynames() {
-  return kNames;
+const Category& energycategory() {
+  static const Category category{
+      .id = CategoryId::Energy,
+      .caption = "Energy",
+      .units = kUnits,
+      .table = energytable,
+      .shape = Shape::PairScan,
+      .failures = FailureDisplay::Silent,
+      .emptytext = EmptyText::Read,
+      .names = kNames,
+  };
+  return category;
+}
+
+void convertenergy() {
+  convertonwindow(energycategory(), frmmain());
 }
 
 }  // namespace merovane

@@ -38,37 +38,6 @@ ConversionTable buildtable() {
   return table;
 }
 
-}  // namespace
-
-std::span<const std::string_view> forceunits() {
-  return kUnits;
-}
-
-const ConversionTable& forcetable() {
-  static const ConversionTable table = buildtable();
-  return table;
-}
-
-const Category& forcecategory() {
-  static const Category category{
-      .id = CategoryId::Force,
-      .caption = "Force",
-      .units = forceunits(),
-      .table = forcetable,
-      .shape = Shape::PairScan,
-      .failures = FailureDisplay::Silent,
-      .emptytext = EmptyText::Read,
-      .names = forcenames(),
-  };
-  return category;
-}
-
-void convertforce() {
-  convertonwindow(forcecategory(), frmmain());
-}
-
-namespace {
-
 // The symbols and other names the units answer to, one unit a line.
 // clang-format off
 constexpr std::array<UnitName, 18> kNames = {{
@@ -85,10 +54,30 @@ constexpr std::array<UnitName, 18> kNames = {{
 }};
 // clang-format on
 
+// The 42 pairs: 41 literal constants and the rounded chain from Dynes to Tonnes forces.
+const ConversionTable& forcetable() {
+  static const ConversionTable table = buildtable();
+  return table;
+}
+
 }  // namespace
 
-std::span<const UnitName> forcenames() {
-  return kNames;
+const Category& forcecategory() {
+  static const Category category{
+      .id = CategoryId::Force,
+      .caption = "Force",
+      .units = kUnits,
+      .table = forcetable,
+      .shape = Shape::PairScan,
+      .failures = FailureDisplay::Silent,
+      .emptytext = EmptyText::Read,
+      .names = kNames,
+  };
+  return category;
+}
+
+void convertforce() {
+  convertonwindow(forcecategory(), frmmain());
 }
 
 }  // namespace merovane

@@ -6,15 +6,8 @@
 
 #include "core/category.h"
 #include "core/conversiontable.h"
-#include "core/unitname.h"
 
 namespace merovane {
-
-std::span<const std::string_view> forceunits();
-// The symbols and other names its units answer to.
-std::span<const UnitName> forcenames();
-// The 42 pairs: 41 literal constants and the rounded chain from Dynes to Tonnes forces.
-const ConversionTable& forcetable();
 
 // What sets Force apart in a conversion: its units, table, shape and failure display.
 const Category& forcecategory();

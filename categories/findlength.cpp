@@ -14,38 +14,6 @@ constexpr std::array<std::string_view, 22> kUnits = {
     "Links",      "Spans",       "Feet",        "Cubits",      "Yards",      "Fathoms",
     "Rods",       "Chains",      "Miles",       "Light years"};
 
-}  // namespace
-
-std::span<const std::string_view> lengthunits() {
-  return kUnits;
-}
-
-const ConversionTable& lengthtable() {
-  static const ConversionTable table(static_cast<int>(kUnits.size()),
-                                     prebuiltcells(CategoryId::Length));
-  return table;
-}
-
-const Category& lengthcategory() {
-  static const Category category{
-      .id = CategoryId::Length,
-      .caption = "Length",
-      .units = lengthunits(),
-      .table = lengthtable,
-      .shape = Shape::TextGrid,
-      .failures = FailureDisplay::Silent,
-      .emptytext = EmptyText::ConvertsNothing,
-      .names = lengthnames(),
-  };
-  return category;
-}
-
-void convertlength(ListBox& listlengths, ListBox& listlengthd, TextBox& txtfls, TextBox& txtfld) {
-  convertonwindow(lengthcategory(), listlengths, listlengthd, txtfls, txtfld);
-}
-
-namespace {
-
 // The symbols and other names the units answer to, one unit a line.
 // clang-format off
 constexpr std::array<UnitName, 44> kNames = {{
@@ -76,10 +44,32 @@ constexpr std::array<UnitName, 44> kNames = {{
 }};
 // clang-format on
 
+// The 462 constants, built from the millimeter column by the table's rule when the program is
+// built.
+const ConversionTable& lengthtable() {
+  static const ConversionTable table(static_cast<int>(kUnits.size()),
+                                     prebuiltcells(CategoryId::Length));
+  return table;
+}
+
 }  // namespace
 
-std::span<const UnitName> lengthnames() {
-  return kNames;
+const Category& lengthcategory() {
+  static const Category category{
+      .id = CategoryId::Length,
+      .caption = "Length",
+      .units = kUnits,
+      .table = lengthtable,
+      .shape = Shape::TextGrid,
+      .failures = FailureDisplay::Silent,
+      .emptytext = EmptyText::ConvertsNothing,
+      .names = kNames,
+  };
+  return category;
+}
+
+void convertlength(ListBox& listlengths, ListBox& listlengthd, TextBox& txtfls, TextBox& txtfld) {
+  convertonwindow(lengthcategory(), listlengths, listlengthd, txtfls, txtfld);
 }
 
 }  // namespace merovane

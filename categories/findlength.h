@@ -7,16 +7,8 @@
 #include "core/category.h"
 #include "core/controls.h"
 #include "core/conversiontable.h"
-#include "core/unitname.h"
 
 namespace merovane {
-
-std::span<const std::string_view> lengthunits();
-// The symbols and other names its units answer to.
-std::span<const UnitName> lengthnames();
-// The 462 constants, built from the millimeter column by the table's rule when the program is
-// built.
-const ConversionTable& lengthtable();
 
 // What sets Length apart in a conversion: its units, table, shape and failure display.
 const Category& lengthcategory();

@@ -7,34 +7,6 @@
 #include "core/form.h"
 
 namespace merovane {
-std::span<const std::string_view> powerunits() {
-  return kPowerUnits;
-}
-
-const ConversionTable& powertable() {
-  static const ConversionTable table(static_cast<int>(kPowerUnits.size()),
-                                     prebuiltcells(CategoryId::Power));
-  return table;
-}
-
-const Category& powercategory() {
-  static const Category category{
-      .id = CategoryId::Power,
-      .caption = "Power",
-      .units = powerunits(),
-      .table = powertable,
-      .shape = Shape::PairScan,
-      .failures = FailureDisplay::Silent,
-      .emptytext = EmptyText::Read,
-      .names = powernames(),
-  };
-  return category;
-}
-
-void convertpower() {
-  convertonwindow(powercategory(), frmmain());
-}
-
 namespace {
 
 // The symbols and other names the units answer to, one unit a line.
@@ -65,10 +37,33 @@ constexpr std::array<UnitName, 34> kNames = {{
 }};
 // clang-format on
 
+// The 420 pairs: constants built from the jouls/hour column by the table's rule when the program
+// is built, the two unchanged pairs between jouls/second and Watts, and the 25 chains where the
+// rule gives zero.
+const ConversionTable& powertable() {
+  static const ConversionTable table(static_cast<int>(kPowerUnits.size()),
+                                     prebuiltcells(CategoryId::Power));
+  return table;
+}
+
 }  // namespace
 
-std::span<const UnitName> powernames() {
-  return kNames;
+const Category& powercategory() {
+  static const Category category{
+      .id = CategoryId::Power,
+      .caption = "Power",
+      .units = kPowerUnits,
+      .table = powertable,
+      .shape = Shape::PairScan,
+      .failures = FailureDisplay::Silent,
+      .emptytext = EmptyText::Read,
+      .names = kNames,
+  };
+  return category;
+}
+
+void convertpower() {
+  convertonwindow(powercategory(), frmmain());
 }
 
 }  // namespace merovane

@@ -7,7 +7,6 @@
 
 #include "core/category.h"
 #include "core/conversiontable.h"
-#include "core/unitname.h"
 
 namespace merovane {
 
@@ -32,14 +31,6 @@ inline constexpr std::array<std::string_view, 21> kPowerUnits = {"BTU/ hour",
                                                                  "Horsepower(metric)",
                                                                  "Foot-pound force/minute",
                                                                  "Foot-pound force/second"};
-
-std::span<const std::string_view> powerunits();
-// The symbols and other names its units answer to.
-std::span<const UnitName> powernames();
-// The 420 pairs: constants built from the jouls/hour column by the table's rule when the program
-// is built, the two unchanged pairs between jouls/second and Watts, and the 25 chains where the
-// rule gives zero.
-const ConversionTable& powertable();
 
 // What sets Power apart in a conversion: its units, table, shape and failure display.
 const Category& powercategory();

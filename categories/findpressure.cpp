@@ -35,37 +35,6 @@ ConversionTable buildpressuretable() {
   return literaltable(kConstants);
 }
 
-}  // namespace
-
-std::span<const std::string_view> pressureunits() {
-  return kUnits;
-}
-
-const ConversionTable& pressuretable() {
-  static const ConversionTable table = buildpressuretable();
-  return table;
-}
-
-const Category& pressurecategory() {
-  static const Category category{
-      .id = CategoryId::Pressure,
-      .caption = "Pressure",
-      .units = pressureunits(),
-      .table = pressuretable,
-      .shape = Shape::PairScan,
-      .failures = FailureDisplay::Silent,
-      .emptytext = EmptyText::Read,
-      .names = pressurenames(),
-  };
-  return category;
-}
-
-void convertpressure() {
-  convertonwindow(pressurecategory(), frmmain());
-}
-
-namespace {
-
 // The symbols and other names the units answer to, one unit a line.
 // clang-format off
 constexpr std::array<UnitName, 26> kNames = {{
@@ -90,10 +59,30 @@ constexpr std::array<UnitName, 26> kNames = {{
 }};
 // clang-format on
 
+// The 72 constants as the table writes them, each a single product.
+const ConversionTable& pressuretable() {
+  static const ConversionTable table = buildpressuretable();
+  return table;
+}
+
 }  // namespace
 
-std::span<const UnitName> pressurenames() {
-  return kNames;
+const Category& pressurecategory() {
+  static const Category category{
+      .id = CategoryId::Pressure,
+      .caption = "Pressure",
+      .units = kUnits,
+      .table = pressuretable,
+      .shape = Shape::PairScan,
+      .failures = FailureDisplay::Silent,
+      .emptytext = EmptyText::Read,
+      .names = kNames,
+  };
+  return category;
+}
+
+void convertpressure() {
+  convertonwindow(pressurecategory(), frmmain());
 }
 
 }  // namespace merovane

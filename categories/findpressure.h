@@ -6,15 +6,8 @@
 
 #include "core/category.h"
 #include "core/conversiontable.h"
-#include "core/unitname.h"
 
 namespace merovane {
-
-std::span<const std::string_view> pressureunits();
-// The symbols and other names its units answer to.
-std::span<const UnitName> pressurenames();
-// The 72 constants as the table writes them, each a single product.
-const ConversionTable& pressuretable();
 
 // What sets Pressure apart in a conversion: its units, table, shape and failure display.
 const Category& pressurecategory();

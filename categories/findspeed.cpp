@@ -8,34 +8,6 @@
 
 namespace merovane {
 
-std::span<const std::string_view> speedunits() {
-  return kSpeedUnits;
-}
-
-const ConversionTable& speedtable() {
-  static const ConversionTable table(static_cast<int>(kSpeedUnits.size()),
-                                     prebuiltcells(CategoryId::Speed));
-  return table;
-}
-
-const Category& speedcategory() {
-  static const Category category{
-      .id = CategoryId::Speed,
-      .caption = "Speed",
-      .units = speedunits(),
-      .table = speedtable,
-      .shape = Shape::PairScan,
-      .failures = FailureDisplay::Silent,
-      .emptytext = EmptyText::Read,
-      .names = speednames(),
-  };
-  return category;
-}
-
-void convertspeed() {
-  convertonwindow(speedcategory(), frmmain());
-}
-
 namespace {
 
 // The symbols and other names the units answer to, one unit a line.
@@ -65,10 +37,32 @@ constexpr std::array<UnitName, 41> kNames = {{
 }};
 // clang-format on
 
+// The single constants built from the meters-per-second column by the table's rule when the
+// program is built, with the chain pairs set on top.
+const ConversionTable& speedtable() {
+  static const ConversionTable table(static_cast<int>(kSpeedUnits.size()),
+                                     prebuiltcells(CategoryId::Speed));
+  return table;
+}
+
 }  // namespace
 
-std::span<const UnitName> speednames() {
-  return kNames;
+const Category& speedcategory() {
+  static const Category category{
+      .id = CategoryId::Speed,
+      .caption = "Speed",
+      .units = kSpeedUnits,
+      .table = speedtable,
+      .shape = Shape::PairScan,
+      .failures = FailureDisplay::Silent,
+      .emptytext = EmptyText::Read,
+      .names = kNames,
+  };
+  return category;
+}
+
+void convertspeed() {
+  convertonwindow(speedcategory(), frmmain());
 }
 
 }  // namespace merovane

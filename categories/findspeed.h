@@ -7,7 +7,6 @@
 
 #include "core/category.h"
 #include "core/conversiontable.h"
-#include "core/unitname.h"
 
 namespace merovane {
 
@@ -18,13 +17,6 @@ inline constexpr std::array<std::string_view, 20> kSpeedUnits = {
     "Meters/hour", "Meters/minute", "Meters/second", "Miles/hour", "Miles/minute", "Miles/second",
     "Speed of light", "Yards/hour", "Yards/minute", "Yards/second"};
 // clang-format on
-
-std::span<const std::string_view> speedunits();
-// The symbols and other names its units answer to.
-std::span<const UnitName> speednames();
-// The single constants built from the meters-per-second column by the table's rule when the
-// program is built, with the chain pairs set on top.
-const ConversionTable& speedtable();
 
 // What sets Speed apart in a conversion: its units, table, shape and failure display.
 const Category& speedcategory();

@@ -57,37 +57,6 @@ ConversionTable buildtemptable() {
   return table;
 }
 
-}  // namespace
-
-std::span<const std::string_view> tempunits() {
-  return kUnits;
-}
-
-const ConversionTable& temptable() {
-  static const ConversionTable table = buildtemptable();
-  return table;
-}
-
-const Category& tempcategory() {
-  static const Category category{
-      .id = CategoryId::Temperature,
-      .caption = "Temperature",
-      .units = tempunits(),
-      .table = temptable,
-      .shape = Shape::PairScan,
-      .failures = FailureDisplay::Silent,
-      .emptytext = EmptyText::Read,
-      .names = tempnames(),
-  };
-  return category;
-}
-
-void converttemp() {
-  convertonwindow(tempcategory(), frmmain());
-}
-
-namespace {
-
 // The symbols and other names the units answer to, one unit a line.
 // clang-format off
 constexpr std::array<UnitName, 14> kNames = {{
@@ -100,10 +69,30 @@ constexpr std::array<UnitName, 14> kNames = {{
 }};
 // clang-format on
 
+// The 20 pair expressions: 4 proportional pairs and 16 offset pairs.
+const ConversionTable& temptable() {
+  static const ConversionTable table = buildtemptable();
+  return table;
+}
+
 }  // namespace
 
-std::span<const UnitName> tempnames() {
-  return kNames;
+const Category& tempcategory() {
+  static const Category category{
+      .id = CategoryId::Temperature,
+      .caption = "Temperature",
+      .units = kUnits,
+      .table = temptable,
+      .shape = Shape::PairScan,
+      .failures = FailureDisplay::Silent,
+      .emptytext = EmptyText::Read,
+      .names = kNames,
+  };
+  return category;
+}
+
+void converttemp() {
+  convertonwindow(tempcategory(), frmmain());
 }
 
 }  // namespace merovane

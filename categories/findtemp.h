@@ -7,15 +7,8 @@
 
 #include "core/category.h"
 #include "core/conversiontable.h"
-#include "core/unitname.h"
 
 namespace merovane {
-
-std::span<const std::string_view> tempunits();
-// The symbols and other names its units answer to.
-std::span<const UnitName> tempnames();
-// The 20 pair expressions: 4 proportional pairs and 16 offset pairs.
-const ConversionTable& temptable();
 
 // What sets Temperature apart in a conversion: its units, table, shape and failure display.
 const Category& tempcategory();

@@ -8,34 +8,6 @@
 
 namespace merovane {
 
-std::span<const std::string_view> volumeunits() {
-  return kVolumeUnits;
-}
-
-const ConversionTable& volumetable() {
-  static const ConversionTable table(static_cast<int>(kVolumeUnits.size()),
-                                     prebuiltcells(CategoryId::Volume));
-  return table;
-}
-
-const Category& volumecategory() {
-  static const Category category{
-      .id = CategoryId::Volume,
-      .caption = "Volume",
-      .units = volumeunits(),
-      .table = volumetable,
-      .shape = Shape::PairScan,
-      .failures = FailureDisplay::Silent,
-      .emptytext = EmptyText::Read,
-      .names = volumenames(),
-  };
-  return category;
-}
-
-void convertvolume() {
-  convertonwindow(volumecategory(), frmmain());
-}
-
 namespace {
 
 // The symbols and other names the units answer to, one unit a line.
@@ -68,10 +40,32 @@ constexpr std::array<UnitName, 50> kNames = {{
 }};
 // clang-format on
 
+// The single constants built from the cubic-millimeter column by the table's rule when the
+// program is built, with the equal-unit, doubling and chain pairs set on top.
+const ConversionTable& volumetable() {
+  static const ConversionTable table(static_cast<int>(kVolumeUnits.size()),
+                                     prebuiltcells(CategoryId::Volume));
+  return table;
+}
+
 }  // namespace
 
-std::span<const UnitName> volumenames() {
-  return kNames;
+const Category& volumecategory() {
+  static const Category category{
+      .id = CategoryId::Volume,
+      .caption = "Volume",
+      .units = kVolumeUnits,
+      .table = volumetable,
+      .shape = Shape::PairScan,
+      .failures = FailureDisplay::Silent,
+      .emptytext = EmptyText::Read,
+      .names = kNames,
+  };
+  return category;
+}
+
+void convertvolume() {
+  convertonwindow(volumecategory(), frmmain());
 }
 
 }  // namespace merovane

@@ -7,7 +7,6 @@
 
 #include "core/category.h"
 #include "core/conversiontable.h"
-#include "core/unitname.h"
 
 namespace merovane {
 
@@ -18,13 +17,6 @@ inline constexpr std::array<std::string_view, 21> kVolumeUnits = {
     "Cubic yards", "Cups", "Deciliters", "Fluid ounces", "Gallons", "Liters", "Milliliters",
     "Pints", "Quarts", "Table spoons", "Tea spoons"};
 // clang-format on
-
-std::span<const std::string_view> volumeunits();
-// The symbols and other names its units answer to.
-std::span<const UnitName> volumenames();
-// The single constants built from the cubic-millimeter column by the table's rule when the
-// program is built, with the equal-unit, doubling and chain pairs set on top.
-const ConversionTable& volumetable();
 
 // What sets Volume apart in a conversion: its units, table, shape and failure display.
 const Category& volumecategory();

@@ -17,39 +17,6 @@ constexpr std::array<std::string_view, 23> kUnits = {
     "Short Tons", "Metric tons(tonnes)", "Long Tons"};
 // clang-format on
 
-}  // namespace
-
-std::span<const std::string_view> weightunits() {
-  return kUnits;
-}
-
-const ConversionTable& weighttable() {
-  static const ConversionTable table(static_cast<int>(kUnits.size()),
-                                     prebuiltcells(CategoryId::Weight));
-  return table;
-}
-
-const Category& weightcategory() {
-  static const Category category{
-      .id = CategoryId::Weight,
-      .caption = "Weight",
-      .units = weightunits(),
-      .table = weighttable,
-      .shape = Shape::TextGrid,
-      .failures = FailureDisplay::MessageBox,
-      .emptytext = EmptyText::ConvertsNothing,
-      .names = weightnames(),
-  };
-  return category;
-}
-
-void convertweight(ListBox& listweights, ListBox& listweightd, TextBox& txtweights,
-                   TextBox& txtweightd) {
-  convertonwindow(weightcategory(), listweights, listweightd, txtweights, txtweightd);
-}
-
-namespace {
-
 // The symbols and other names the units answer to, one unit a line.
 // clang-format off
 constexpr std::array<UnitName, 44> kNames = {{
@@ -81,10 +48,33 @@ constexpr std::array<UnitName, 44> kNames = {{
 }};
 // clang-format on
 
+// The 506 constants, built from the microgram column by the table's rule when the program is
+// built.
+const ConversionTable& weighttable() {
+  static const ConversionTable table(static_cast<int>(kUnits.size()),
+                                     prebuiltcells(CategoryId::Weight));
+  return table;
+}
+
 }  // namespace
 
-std::span<const UnitName> weightnames() {
-  return kNames;
+const Category& weightcategory() {
+  static const Category category{
+      .id = CategoryId::Weight,
+      .caption = "Weight",
+      .units = kUnits,
+      .table = weighttable,
+      .shape = Shape::TextGrid,
+      .failures = FailureDisplay::MessageBox,
+      .emptytext = EmptyText::ConvertsNothing,
+      .names = kNames,
+  };
+  return category;
+}
+
+void convertweight(ListBox& listweights, ListBox& listweightd, TextBox& txtweights,
+                   TextBox& txtweightd) {
+  convertonwindow(weightcategory(), listweights, listweightd, txtweights, txtweightd);
 }
 
 }  // namespace merovane

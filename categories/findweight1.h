@@ -7,16 +7,8 @@
 #include "core/category.h"
 #include "core/controls.h"
 #include "core/conversiontable.h"
-#include "core/unitname.h"
 
 namespace merovane {
-
-std::span<const std::string_view> weightunits();
-// The symbols and other names its units answer to.
-std::span<const UnitName> weightnames();
-// The 506 constants, built from the microgram column by the table's rule when the program is
-// built.
-const ConversionTable& weighttable();
 
 // What sets Weight apart in a conversion: its units, table, shape and failure display.
 const Category& weightcategory();

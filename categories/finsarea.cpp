@@ -56,27 +56,42 @@ ConversionTable buildareatable() {
   return literaltable(kConstants);
 }
 
-}  // namespace
+// The symbols and other names the units answer to, one unit a line.
+// clang-format off
+constexpr std::array<UnitName, 23> kNames = {{
+    symbol("cm2", "Square centimeters"), name("Square centimeter", "Square centimeters"),
+    symbol("m2", "Square meters"), name("Square meter", "Square meters"),
+    symbol("km2", "Square kilometers"), name("Square kilometer", "Square kilometers"),
+    name("Are", "Ares"),
+    symbol("ha", "Hectares"), name("Hectare", "Hectares"),
+    symbol("in2", "Square inches"), name("Square inch", "Square inches"),
+    symbol("ft2", "Square feet"), name("Square foot", "Square feet"),
+    symbol("yd2", "Square yard"), name("Square yards", "Square yard"),
+    symbol("rd2", "Square rods"), name("Square rod", "Square rods"),
+    symbol("ch2", "Square chains"), name("Square chain", "Square chains"),
+    symbol("ac", "Acres"), name("Acre", "Acres"),
+    symbol("mi2", "Square miles"), name("Square mile", "Square miles"),
+}};
+// clang-format on
 
-std::span<const std::string_view> areaunits() {
-  return kUnits;
-}
-
+// The 132 constants, each exactly as the system has always multiplied by it.
 const ConversionTable& areatable() {
   static const ConversionTable table = buildareatable();
   return table;
 }
 
+}  // namespace
+
 const Category& areacategory() {
   static const Category category{
       .id = CategoryId::Area,
       .caption = "Area",
-      .units = areaunits(),
+      .units = kUnits,
       .table = areatable,
       .shape = Shape::PairScan,
       .failures = FailureDisplay::Silent,
       .emptytext = EmptyText::Read,
-      .names = areanames(),
+      .names = kNames,
   };
   return category;
 }
@@ -107,32 +122,6 @@ void hideunitframes() {
            &window.sourceframe(BitsAndBytes),     &window.destinationframe(BitsAndBytes),
        })
     frame->SetVisible(false);
-}
-
-namespace {
-
-// The symbols and other names the units answer to, one unit a line.
-// clang-format off
-constexpr std::array<UnitName, 23> kNames = {{
-    symbol("cm2", "Square centimeters"), name("Square centimeter", "Square centimeters"),
-    symbol("m2", "Square meters"), name("Square meter", "Square meters"),
-    symbol("km2", "Square kilometers"), name("Square kilometer", "Square kilometers"),
-    name("Are", "Ares"),
-    symbol("ha", "Hectares"), name("Hectare", "Hectares"),
-    symbol("in2", "Square inches"), name("Square inch", "Square inches"),
-    symbol("ft2", "Square feet"), name("Square foot", "Square feet"),
-    symbol("yd2", "Square yard"), name("Square yards", "Square yard"),
-    symbol("rd2", "Square rods"), name("Square rod", "Square rods"),
-    symbol("ch2", "Square chains"), name("Square chain", "Square chains"),
-    symbol("ac", "Acres"), name("Acre", "Acres"),
-    symbol("mi2", "Square miles"), name("Square mile", "Square miles"),
-}};
-// clang-format on
-
-}  // namespace
-
-std::span<const UnitName> areanames() {
-  return kNames;
 }
 
 }  // namespace merovane

@@ -6,15 +6,8 @@
 
 #include "core/category.h"
 #include "core/conversiontable.h"
-#include "core/unitname.h"
 
 namespace merovane {
-
-std::span<const std::string_view> areaunits();
-// The symbols and other names its units answer to.
-std::span<const UnitName> areanames();
-// The 132 constants, each exactly as the system has always multiplied by it.
-const ConversionTable& areatable();
 
 // What sets Area apart in a conversion: its units, table, shape and failure display.
 const Category& areacategory();

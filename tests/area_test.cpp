@@ -23,7 +23,7 @@ TEST(AreaTable, UnitsInListOrder) {
                                                   "Square chains",
                                                   "Acres",
                                                   "Square miles"};
-  EXPECT_EQ(unitnames(areaunits()), expected);
+  EXPECT_EQ(unitnames(category(CategoryId::Area).units), expected);
 }
 
 // The table came from the sizes in square meters: each constant is the ratio rounded to 8
@@ -46,7 +46,7 @@ TEST(AreaTable, EveryConstantIsTheRuleOrOneOfFiveDepartures) {
       const ExactDecimal ratio =
           ExactDecimal::parse(squaremeters[i]) / ExactDecimal::parse(squaremeters[j]);
       const ExactDecimal rule = ratio.roundplaces(8, Rounding::HalfEven);
-      const double constant = areatable().constant(i, j);
+      const double constant = category(CategoryId::Area).table().constant(i, j);
       switch (departure(i, j)) {
         case Rule:
           EXPECT_EQ(constant, number(rule)) << i << " to " << j << " should be " << rule.text();

@@ -31,14 +31,14 @@ ExactDecimal poweroftwo(int k) {
 }
 
 TEST(BitsTable, UnitsInListOrder) {
-  EXPECT_EQ(unitnames(bitunits()), kBitUnitNames);
+  EXPECT_EQ(unitnames(category(CategoryId::BitsAndBytes).units), kBitUnitNames);
 }
 
 // Toward a smaller unit: 2^k to 15 significant digits. Toward a larger one up to 2^20: 2^-k to 6
 // decimal places, half up. Beyond 2^20 that fraction would round to zero, and exactly those
 // pairs multiply a chain instead.
 TEST(BitsTable, PowersAndFractionsFollowTheirRule) {
-  const ConversionTable& table = bittable();
+  const ConversionTable& table = category(CategoryId::BitsAndBytes).table();
   int powers = 0, fractions = 0, chains = 0;
   for (int s = 0; s < 14; ++s)
     for (int d = 0; d < 14; ++d) {
@@ -132,7 +132,7 @@ TEST(BitsTable, EveryChainAsWritten) {
     const int s = position(CategoryId::BitsAndBytes, chain.from),
               d = position(CategoryId::BitsAndBytes, chain.to);
     EXPECT_GT(sizeexponent(d) - sizeexponent(s), 20) << chain.from << " to " << chain.to;
-    const PairExpression& expression = bittable().at(s, d);
+    const PairExpression& expression = category(CategoryId::BitsAndBytes).table().at(s, d);
     EXPECT_EQ(expression.kind(), PairExpression::Kind::Product);
     EXPECT_EQ(expression.places(), chain.rounded ? 6 : kNoRounding)
         << chain.from << " to " << chain.to;

@@ -21,7 +21,7 @@ TEST(DensityTable, UnitsInListOrder) {
       "Ounces/cubic inch",     "Ounces/gallon",           "Pounds/cubic inch",
       "Pounds/cubic foot",     "Pounds/gallon",           "Slugs/cubic foot",
       "Tonnes/cubic meter",    "Tons/cubic yard"};
-  EXPECT_EQ(unitnames(densityunits()), expected);
+  EXPECT_EQ(unitnames(category(CategoryId::Density).units), expected);
 }
 
 // Literals the table writes, the four exceptions among them.
@@ -47,13 +47,13 @@ TEST(DensityTable, Literals) {
       {"Slugs/cubic foot", "Milligrams/liter", 515317.88206},
   };
   for (const auto& c : literals)
-    EXPECT_EQ(densitytable().constant(position(CategoryId::Density, c.from),
+    EXPECT_EQ(category(CategoryId::Density).table().constant(position(CategoryId::Density, c.from),
                                       position(CategoryId::Density, c.to)),
               c.constant)
         << c.from << " to " << c.to;
 
   const PairExpression& chain =
-      densitytable().at(position(CategoryId::Density, "Milligrams/liter"),
+      category(CategoryId::Density).table().at(position(CategoryId::Density, "Milligrams/liter"),
                         position(CategoryId::Density, "Pounds/cubic inch"));
   ASSERT_EQ(chain.factorcount(), 2);
   EXPECT_EQ(chain.factor(0), 0.001);
@@ -81,14 +81,14 @@ TEST(DensityTable, EveryOtherPairFollowsTheRule) {
       const ExactDecimal from = ExactDecimal::parse(kilograms[s]);
       const ExactDecimal to = ExactDecimal::parse(kilograms[d]);
       if (from == to) {
-        EXPECT_EQ(densitytable().at(s, d).kind(), PairExpression::Kind::Unchanged) << s << d;
+        EXPECT_EQ(category(CategoryId::Density).table().at(s, d).kind(), PairExpression::Kind::Unchanged) << s << d;
         ++unchanged;
         continue;
       }
       const ExactDecimal ratio = d == grains ? from * ExactDecimal::parse("58.418") : from / to;
       const ExactDecimal expected = ratio.roundplaces(6, Rounding::HalfUp);
       EXPECT_FALSE(expected.iszero()) << s << " to " << d;
-      EXPECT_EQ(densitytable().constant(s, d), number(expected))
+      EXPECT_EQ(category(CategoryId::Density).table().constant(s, d), number(expected))
           << s << " to " << d << " should be " << expected.text();
       ++constants;
     }

@@ -14,7 +14,7 @@ TEST(EnergyTable, UnitsInListOrder) {
   const std::vector<std::string_view> expected = {
       "Ergs", "Calories",  "Joules",     "Foot-pounds",     "Kilocalories",
       "BTU",  "Foot-tons", "Watt-hours", "Horsepower-hours"};
-  EXPECT_EQ(unitnames(energyunits()), expected);
+  EXPECT_EQ(unitnames(category(CategoryId::Energy).units), expected);
 }
 
 // Each literal, worked out here from the sizes in joules: 8 decimal places, an exact half up;
@@ -33,7 +33,7 @@ TEST(EnergyTable, EveryLiteralFollowsTheRule) {
                                         ? x.roundsignificant(9, Rounding::HalfUp)
                                         : x.roundplaces(8, Rounding::HalfUp);
       EXPECT_FALSE(expected.iszero()) << s << " to " << d;
-      EXPECT_EQ(energytable().constant(s, d), number(expected))
+      EXPECT_EQ(category(CategoryId::Energy).table().constant(s, d), number(expected))
           << s << " to " << d << " should be " << expected.text();
       ++checked;
     }

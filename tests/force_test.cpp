@@ -13,7 +13,7 @@ TEST(ForceTable, UnitsInListOrder) {
   const std::vector<std::string_view> expected = {"Dynes",        "Newtons",    "Poundals",
                                                   "Pounds force", "Kilopounds", "Kilogram force",
                                                   "Tonnes forces"};
-  EXPECT_EQ(unitnames(forceunits()), expected);
+  EXPECT_EQ(unitnames(category(CategoryId::Force).units), expected);
 }
 
 // The Newtons column holds each unit's size in newtons; Dynes to Tonnes forces is the one chain.
@@ -22,10 +22,10 @@ TEST(ForceTable, NewtonsColumnAndTheChain) {
   const double newtons[] = {0.00001, 1, 0.138255, 4.44822161, 4448.221615, 9.80665, 9806.65};
   for (int s = 0; s < 7; ++s) {
     if (s == kNewtons) continue;
-    EXPECT_EQ(forcetable().constant(s, kNewtons), newtons[s]) << s;
+    EXPECT_EQ(category(CategoryId::Force).table().constant(s, kNewtons), newtons[s]) << s;
   }
 
-  const PairExpression& chain = forcetable().at(kDynes, kTonnesForces);
+  const PairExpression& chain = category(CategoryId::Force).table().at(kDynes, kTonnesForces);
   ASSERT_EQ(chain.kind(), PairExpression::Kind::Product);
   ASSERT_EQ(chain.factorcount(), 2);
   EXPECT_EQ(chain.factor(0), 0.000102);

@@ -16,7 +16,7 @@ TEST(LengthTable, UnitsInListOrder) {
       "Dekameters", "Hectometers", "Kilometers",  "Mils",        "Picas",      "Inches",
       "Links",      "Spans",       "Feet",        "Cubits",      "Yards",      "Fathoms",
       "Rods",       "Chains",      "Miles",       "Light years"};
-  EXPECT_EQ(unitnames(lengthunits()), expected);
+  EXPECT_EQ(unitnames(category(CategoryId::Length).units), expected);
 }
 
 struct Checkpoint {
@@ -51,7 +51,7 @@ TEST(LengthTable, Checkpoints) {
       {"Light years", "Picas", "2234770411297400000"},
   };
   for (const Checkpoint& c : checkpoints)
-    EXPECT_EQ(lengthtable().constant(position(CategoryId::Length, c.from),
+    EXPECT_EQ(category(CategoryId::Length).table().constant(position(CategoryId::Length, c.from),
                                      position(CategoryId::Length, c.to)),
               number(c.constant))
         << c.from << " to " << c.to;
@@ -82,7 +82,7 @@ TEST(LengthTable, EveryConstantFollowsTheRuleExactly) {
         expected = x.roundsignificant(9, Rounding::HalfEven);
       else if (x >= ExactDecimal(10000000))
         expected = x.roundsignificant(15, Rounding::HalfEven);
-      EXPECT_EQ(lengthtable().constant(i, j), number(expected))
+      EXPECT_EQ(category(CategoryId::Length).table().constant(i, j), number(expected))
           << i << " to " << j << " should be " << expected.text();
       ++checked;
     }

@@ -35,7 +35,7 @@ TEST(PowerTable, UnitsInListOrder) {
                                                   "Horsepower(metric)",
                                                   "Foot-pound force/minute",
                                                   "Foot-pound force/second"};
-  EXPECT_EQ(unitnames(powerunits()), expected);
+  EXPECT_EQ(unitnames(category(CategoryId::Power).units), expected);
 }
 
 TEST(PowerTable, Checkpoints) {
@@ -66,7 +66,7 @@ TEST(PowerTable, Checkpoints) {
       {"BTU/second", "Gigawatts", 0.00000106},
   };
   for (const auto& c : checkpoints)
-    EXPECT_EQ(powertable().constant(position(CategoryId::Power, c.from),
+    EXPECT_EQ(category(CategoryId::Power).table().constant(position(CategoryId::Power, c.from),
                                     position(CategoryId::Power, c.to)),
               c.constant)
         << c.from << " to " << c.to;
@@ -109,7 +109,7 @@ const struct Chain {
 TEST(PowerTable, ChainsMultiplyTheirFactorsInOrder) {
   for (const Chain& c : kChains) {
     const PairExpression& pair =
-        powertable().at(position(CategoryId::Power, c.from), position(CategoryId::Power, c.to));
+        category(CategoryId::Power).table().at(position(CategoryId::Power, c.from), position(CategoryId::Power, c.to));
     ASSERT_EQ(pair.kind(), PairExpression::Kind::Product) << c.from << " to " << c.to;
     ASSERT_EQ(pair.factorcount(), static_cast<int>(c.factors.size())) << c.from << " to " << c.to;
     for (size_t at = 0; at < c.factors.size(); ++at)
@@ -139,7 +139,7 @@ TEST(PowerTable, EveryConstantFollowsTheRuleAndZerosAreTheChains) {
     for (int j = 0; j < 21; ++j) {
       if (i == j) continue;
       if (unchanged.contains({i, j})) {
-        EXPECT_EQ(powertable().at(i, j).kind(), PairExpression::Kind::Unchanged);
+        EXPECT_EQ(category(CategoryId::Power).table().at(i, j).kind(), PairExpression::Kind::Unchanged);
         continue;
       }
       const ExactDecimal x =
@@ -150,7 +150,7 @@ TEST(PowerTable, EveryConstantFollowsTheRuleAndZerosAreTheChains) {
       if (expected.iszero()) {
         zeros.insert({i, j});
       } else if (std::pair(i, j) != eightplaces) {
-        EXPECT_EQ(powertable().constant(i, j), number(expected))
+        EXPECT_EQ(category(CategoryId::Power).table().constant(i, j), number(expected))
             << i << " to " << j << " should be " << expected.text();
         ++constants;
       }

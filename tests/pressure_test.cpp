@@ -24,7 +24,7 @@ const std::vector<std::string_view> kPressureUnits = {"Pascals",
                                                       "Kilopounds/square inch"};
 
 TEST(PressureTable, UnitsInListOrder) {
-  EXPECT_EQ(unitnames(pressureunits()), kPressureUnits);
+  EXPECT_EQ(unitnames(category(CategoryId::Pressure).units), kPressureUnits);
 }
 
 // The table's every constant is the ratio of the two units in Pascals, worked out exactly and
@@ -38,7 +38,7 @@ TEST(PressureTable, EveryConstantFollowsTheRule) {
       if (i == j) continue;
       const ExactDecimal x = ExactDecimal::parse(pascals[i]) / ExactDecimal::parse(pascals[j]);
       const ExactDecimal expected = x.roundplaces(8, Rounding::HalfEven);
-      EXPECT_EQ(pressuretable().constant(i, j), number(expected))
+      EXPECT_EQ(category(CategoryId::Pressure).table().constant(i, j), number(expected))
           << kPressureUnits[i] << " to " << kPressureUnits[j] << " should be " << expected.text();
       ++checked;
     }

@@ -46,7 +46,7 @@ ExactDecimal expectedconstant(int source, int destination) {
 }
 
 TEST(SpeedTable, UnitsInListOrder) {
-  EXPECT_EQ(unitnames(speedunits()), kSpeedUnits);
+  EXPECT_EQ(unitnames(category(CategoryId::Speed).units), kSpeedUnits);
 }
 
 // Every pair against the rule worked out here: a single constant where the rule gives one, a
@@ -59,10 +59,10 @@ TEST(SpeedTable, EveryPairFollowsTheRuleExactly) {
       SCOPED_TRACE(std::string(kSpeedUnits[i]) + " to " + std::string(kSpeedUnits[j]));
       const ExactDecimal expected = expectedconstant(i, j);
       if (expected.iszero()) {
-        EXPECT_GE(speedtable().at(i, j).factorcount(), 2);
+        EXPECT_GE(category(CategoryId::Speed).table().at(i, j).factorcount(), 2);
         ++chains;
       } else {
-        EXPECT_EQ(speedtable().constant(i, j), number(expected)) << expected.text();
+        EXPECT_EQ(category(CategoryId::Speed).table().constant(i, j), number(expected)) << expected.text();
         ++singles;
       }
     }
@@ -114,7 +114,7 @@ TEST(SpeedTable, ChainPairs) {
   };
   for (const Chain& c : chains) {
     SCOPED_TRACE(std::string(c.path.front()) + " to " + std::string(c.path.back()));
-    const PairExpression& pair = speedtable().at(position(CategoryId::Speed, c.path.front()),
+    const PairExpression& pair = category(CategoryId::Speed).table().at(position(CategoryId::Speed, c.path.front()),
                                                  position(CategoryId::Speed, c.path.back()));
     ASSERT_EQ(pair.kind(), PairExpression::Kind::Product);
     ASSERT_EQ(pair.factorcount(), static_cast<int>(c.factors.size()));

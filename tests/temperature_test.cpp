@@ -12,7 +12,7 @@ using namespace merovane::testing;
 TEST(TemperatureTable, UnitsInListOrder) {
   const std::vector<std::string_view> expected = {"Celsius", "Fahrenheit", "Kelvin", "Rankine",
                                                   "Reaumur"};
-  EXPECT_EQ(unitnames(tempunits()), expected);
+  EXPECT_EQ(unitnames(category(CategoryId::Temperature).units), expected);
 }
 
 // A reading of 1 gives the pair's one-degree value for every pair; 0 and 2 then tell the
@@ -47,7 +47,7 @@ TEST(TemperatureTable, OneDegreeValuesAndDegreeRatios) {
       {4, 2, "274.4", 1.25},
       {4, 3, "493.92", reaumurtofahrenheit},
   };
-  const ConversionTable& table = temptable();
+  const ConversionTable& table = category(CategoryId::Temperature).table();
   for (const Cell& cell : cells) {
     const double c = number(cell.onedegree);
     const int s = cell.source, d = cell.destination;

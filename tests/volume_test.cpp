@@ -45,7 +45,7 @@ ExactDecimal expectedconstant(int source, int destination) {
 }
 
 TEST(VolumeTable, UnitsInListOrder) {
-  EXPECT_EQ(unitnames(volumeunits()), kVolumeUnits);
+  EXPECT_EQ(unitnames(category(CategoryId::Volume).units), kVolumeUnits);
 }
 
 // Every pair against the rule worked out here: a single constant where the rule gives one, the
@@ -68,7 +68,7 @@ TEST(VolumeTable, EveryPairFollowsTheRuleExactly) {
     for (int j = 0; j < 21; ++j) {
       if (i == j) continue;
       const ExactDecimal expected = expectedconstant(i, j);
-      const PairExpression& pair = volumetable().at(i, j);
+      const PairExpression& pair = category(CategoryId::Volume).table().at(i, j);
       SCOPED_TRACE(std::string(kVolumeUnits[i]) + " to " + std::string(kVolumeUnits[j]));
       if (listed(equal, i, j)) {
         EXPECT_EQ(expected, ExactDecimal(1));
@@ -80,7 +80,7 @@ TEST(VolumeTable, EveryPairFollowsTheRuleExactly) {
         EXPECT_GE(pair.factorcount(), 2);
         ++chains;
       } else {
-        EXPECT_EQ(volumetable().constant(i, j), number(expected)) << expected.text();
+        EXPECT_EQ(category(CategoryId::Volume).table().constant(i, j), number(expected)) << expected.text();
         ++singles;
       }
     }
@@ -122,7 +122,7 @@ TEST(VolumeTable, ChainPairs) {
     const int from = position(CategoryId::Volume, c.from),
               through = position(CategoryId::Volume, c.through),
               to = position(CategoryId::Volume, c.to);
-    const PairExpression& pair = volumetable().at(from, to);
+    const PairExpression& pair = category(CategoryId::Volume).table().at(from, to);
     ASSERT_EQ(pair.kind(), PairExpression::Kind::Product);
     ASSERT_EQ(pair.factorcount(), 2);
     EXPECT_EQ(pair.factor(0), c.factors[0]);

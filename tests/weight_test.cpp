@@ -36,7 +36,7 @@ TEST(WeightTable, UnitsInListOrder) {
                                                   "Short Tons",
                                                   "Metric tons(tonnes)",
                                                   "Long Tons"};
-  EXPECT_EQ(unitnames(weightunits()), expected);
+  EXPECT_EQ(unitnames(category(CategoryId::Weight).units), expected);
 }
 
 // Every constant from the microgram column, worked out here on its own: the exact quotient to 8
@@ -65,7 +65,7 @@ TEST(WeightTable, EveryConstantFollowsTheRuleExactly) {
         EXPECT_EQ(expected.text(), "15432358.35294143");
         expected = ExactDecimal::parse("15432358.3529414");
       }
-      EXPECT_EQ(weighttable().constant(i, j), number(expected))
+      EXPECT_EQ(category(CategoryId::Weight).table().constant(i, j), number(expected))
           << i << " to " << j << " should be " << expected.text();
       ++checked;
     }
