@@ -214,7 +214,9 @@ int runconvert(const std::vector<std::string>& arguments, std::istream& in, std:
     return 0;
   }
   if (count == 1 && arguments[0] == "--version") {
-    out << "merovane-convert " << MEROVANE_VERSION << '\n';
+    out << "merovane-convert " << MEROVANE_VERSION << '\n'
+        << "Copyright (c) 2026 The Merovane developers. MIT licence: free to use, copy, modify\n"
+           "and share, without warranty; see the LICENSE file.\n";
     return 0;
   }
   if (count == 1 && arguments[0] == "--list") {
