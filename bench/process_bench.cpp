@@ -50,6 +50,11 @@ void BM_MerovaneConvertProcess(benchmark::State& state) {
 }
 BENCHMARK(BM_MerovaneConvertProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+void BM_SharedConvertProcess(benchmark::State& state) {
+  timeprocess(state, {MEROVANE_CONVERT_SHARED_PATH, "length", "1", "Miles", "Meters"});
+}
+BENCHMARK(BM_SharedConvertProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 void BM_UnitsProcess(benchmark::State& state) {
   timeprocess(state, {"units", "-t", "1 mile", "m"});
 }
