@@ -1,6 +1,7 @@
 // merovane-mangen TEMPLATE PAGE: writes the manual page merovane-convert(1) from its source,
 // with the line @UNITS@ replaced by every category's units and the other names and symbols
-// each answers to, from the unit data, and @PROJECT_VERSION@ by the program's version.
+// each answers to, from the unit data, @PROJECT_VERSION@ by the program's version and
+// @MEROVANE_RELEASE_DATE@ by its release date.
 #include <algorithm>
 #include <fstream>
 #include <iostream>
@@ -16,7 +17,11 @@ namespace merovane {
 namespace {
 
 constexpr std::string_view kUnitsLine = "@UNITS@";
-constexpr std::string_view kVersion = "@PROJECT_VERSION@";
+struct Placeholder {
+  std::string_view name, value;
+};
+constexpr Placeholder kPlaceholders[] = {{"@PROJECT_VERSION@", MEROVANE_VERSION},
+                                         {"@MEROVANE_RELEASE_DATE@", MEROVANE_RELEASE_DATE}};
 
 // Characters written as roff escapes: the ones roff reads or prints otherwise ("-" is a hyphen,
 // "'" a closing quote), and those outside ASCII that have a name every formatter knows.
@@ -145,8 +150,9 @@ void writepage(std::istream& in, std::ostream& out) {
       ++unitslines;
       continue;
     }
-    for (size_t at; (at = line.find(kVersion)) != std::string::npos;)
-      line.replace(at, kVersion.size(), MEROVANE_VERSION);
+    for (const auto& [name, value] : kPlaceholders)
+      for (size_t at; (at = line.find(name)) != std::string::npos;)
+        line.replace(at, name.size(), value);
     out << line << '\n';
   }
   if (unitslines != 1)
