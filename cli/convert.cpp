@@ -215,8 +215,8 @@ int runconvert(const std::vector<std::string>& arguments, std::istream& in, std:
   }
   if (count == 1 && arguments[0] == "--version") {
     out << "merovane-convert " << MEROVANE_VERSION << '\n'
-        << "Copyright (c) 2026 The Merovane developers. MIT licence: free to use, copy, modify\n"
-           "and share, without warranty; see the LICENSE file.\n";
+        << "Copyright (c) 2026 The Merovane developers\n"
+           "Licence: MIT, free to use, copy, change and share, without warranty\n";
     return 0;
   }
   if (count == 1 && arguments[0] == "--list") {
