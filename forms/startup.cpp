@@ -3,6 +3,9 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <vector>
 
 namespace merovane {
 namespace {
@@ -25,6 +28,65 @@ constexpr struct {
 
 void print(std::FILE* stream, const QString& text) {
   std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+// A message the toolkit gave while it started, held back until it is known whether it reached a
+// display.
+struct HeldMessage {
+  QtMsgType type;
+  QByteArray file, function, category;
+  int line;
+  QString text;
+};
+
+std::mutex heldlock;
+std::vector<HeldMessage> held;
+QtMessageHandler previoushandler = nullptr;
+
+const char* pointer(const QByteArray& bytes) {
+  return bytes.isNull() ? nullptr : bytes.constData();
+}
+
+// Passes the held messages on as they came. The caller holds heldlock.
+void release() {
+  for (const HeldMessage& message : held) {
+    const QMessageLogContext context(pointer(message.file), message.line, pointer(message.function),
+                                     pointer(message.category));
+    previoushandler(message.type, context, message.text);
+  }
+  held.clear();
+}
+
+[[noreturn]] void nodisplay() {
+  QStringList tried;
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+    if (!qEnvironmentVariableIsEmpty(name))
+      tried << QString::fromLatin1(name) + u'=' + qEnvironmentVariable(name);
+  }
+  const QString reason = tried.isEmpty()
+                             ? QStringLiteral("DISPLAY and WAYLAND_DISPLAY are unset")
+                             : QStringLiteral("no answer from ") + tried.join(QStringLiteral(", "));
+  print(stderr, QStringLiteral("merovane: no graphical display to open the window on (%1); run it "
+                               "in a desktop session, or use merovane-convert on a terminal\n")
+                    .arg(reason));
+  // The toolkit is half started: nothing of it is taken down.
+  std::_Exit(1);
+}
+
+void holdstartmessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  const std::lock_guard lock(heldlock);
+  if (type != QtFatalMsg) {
+    held.push_back({type, QByteArray(context.file), QByteArray(context.function),
+                    QByteArray(context.category), context.line, text});
+    return;
+  }
+  // The toolkit's last word when no platform, and so no display, could be opened. Asked for its
+  // plugins' story (QT_DEBUG_PLUGINS), it tells it all.
+  if (text.contains(QLatin1String("no Qt platform plugin could be initialized")) &&
+      !qEnvironmentVariableIsSet("QT_DEBUG_PLUGINS"))
+    nodisplay();
+  release();
+  previoushandler(type, context, text);
 }
 
 }  // namespace
@@ -70,6 +132,15 @@ std::optional<int> readcommandline(int& argc, char** argv) {
     return 0;
   }
   return std::nullopt;
+}
+
+std::unique_ptr<QApplication> startapplication(int& argc, char** argv) {
+  previoushandler = qInstallMessageHandler(holdstartmessages);
+  auto application = std::make_unique<QApplication>(argc, argv);
+  qInstallMessageHandler(previoushandler);
+  const std::lock_guard lock(heldlock);
+  release();
+  return application;
 }
 
 }  // namespace merovane
