@@ -29,7 +29,8 @@ void setupapplication(QApplication& application) {
                              {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                               QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
   application.setApplicationName(QStringLiteral("Merovane"));
-  application.setDesktopFileName(QStringLiteral("merovane"));
+  // The desktop entry's name, by which a Wayland compositor finds the window's entry and icon.
+  application.setDesktopFileName(QStringLiteral("org.merovane.Merovane"));
   application.setWindowIcon(merovaneicon());
 }
 

@@ -223,6 +223,7 @@ void FrmMain::Form_Load() {
 void FrmMain::categoryclick(CategoryId id) {
   colorsetforbutton();
   button(id).setBackColor(kHighlightBlue);
+  for (const CategoryPanel& each : panels_) each.button->setchosen(each.button == &button(id));
   hideunitframes();
   frame(id, Side::Source).setVisible(true);
   frame(id, Side::Destination).setVisible(true);

@@ -1,6 +1,7 @@
 // frmmain: the one main window. A frame of twelve category buttons and, below it, the 24 unit
-// frames of which only the current category's two are shown. The current category is stored
-// nowhere: it is the blue button and the visible pair of frames.
+// frames of which only the current category's two are shown. The current category has no variable
+// of its own: it is the blue button, which screen readers hear as the checked one, and the visible
+// pair of frames.
 #pragma once
 
 #include <QGroupBox>

@@ -1,13 +1,13 @@
 // merovane: the window program.
-#include <QApplication>
-
 #include "forms/application.h"
 #include "forms/frmmain.h"
+#include "forms/startup.h"
 
 int main(int argc, char** argv) {
-  QApplication application(argc, argv);
-  merovane::setupapplication(application);
+  if (const std::optional<int> status = merovane::readcommandline(argc, argv)) return *status;
+  const std::unique_ptr<QApplication> application = merovane::startapplication(argc, argv);
+  merovane::setupapplication(*application);
   merovane::FrmMain window;
   window.show();
-  return application.exec();
+  return application->exec();
 }

@@ -1,5 +1,7 @@
 #include "forms/qtcontrols.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -143,8 +145,66 @@ void UnitBox::keyPressEvent(QKeyEvent* event) {
   if (onkeypress_) onkeypress_(kept);
 }
 
+namespace {
+
+// A category button as screen readers see it: a push button that can be pressed, and checkable.
+class CategoryButtonInterface : public QAccessibleWidget {
+ public:
+  explicit CategoryButtonInterface(CategoryButton* button)
+      : QAccessibleWidget(button, QAccessible::PushButton) {}
+
+  QString text(QAccessible::Text kind) const override {
+    if (kind == QAccessible::Name && button().accessibleName().isEmpty()) return button().text();
+    return QAccessibleWidget::text(kind);
+  }
+
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.checkable = true;
+    state.checked = button().chosen();
+    state.pressed = button().isDown();
+    return state;
+  }
+
+  QStringList actionNames() const override {
+    return QStringList(pressAction()) + QAccessibleWidget::actionNames();
+  }
+
+  void doAction(const QString& action) override {
+    if (action != pressAction()) return QAccessibleWidget::doAction(action);
+    if (button().isEnabled()) button().animateClick();
+  }
+
+ private:
+  CategoryButton& button() const { return *static_cast<CategoryButton*>(widget()); }
+};
+
+// Consulted before the toolkit's own interfaces, which would see a plain, uncheckable button.
+QAccessibleInterface* categorybuttoninterface(const QString&, QObject* object) {
+  auto* button = dynamic_cast<CategoryButton*>(object);
+  return button != nullptr ? new CategoryButtonInterface(button) : nullptr;
+}
+
+}  // namespace
+
 CategoryButton::CategoryButton(const QString& caption, QWidget* parent)
-    : QPushButton(caption, parent) {}
+    : QPushButton(caption, parent) {
+  [[maybe_unused]] static const bool installed =
+      (QAccessible::installFactory(categorybuttoninterface), true);
+  // Setting the caption made an interface for the plain QPushButton this was then; the next query
+  // makes the category button's own.
+  QAccessible::deleteAccessibleInterface(
+      QAccessible::uniqueId(QAccessible::queryAccessibleInterface(this)));
+}
+
+void CategoryButton::setchosen(bool chosen) {
+  if (chosen == chosen_) return;
+  chosen_ = chosen;
+  QAccessible::State changed;
+  changed.checked = true;
+  QAccessibleStateChangeEvent event(this, changed);
+  QAccessible::updateAccessibility(&event);
+}
 
 void CategoryButton::setBackColor(const QColor& colour) {
   backcolor_ = colour;

@@ -75,7 +75,9 @@ class UnitFrameBox : public QGroupBox, public Frame {
   void SetVisible(bool visible) override { setVisible(visible); }
 };
 
-// A category button in the graphical style: its face is its back colour.
+// A category button in the graphical style: its face is its back colour. To a screen reader it
+// is a checkable button, checked while it is the chosen one; the button itself stays uncheckable,
+// so that neither its look nor its clicks change.
 class CategoryButton : public QPushButton {
  public:
   CategoryButton(const QString& caption, QWidget* parent);
@@ -83,11 +85,15 @@ class CategoryButton : public QPushButton {
   QColor BackColor() const { return backcolor_; }
   void setBackColor(const QColor& colour);
 
+  bool chosen() const { return chosen_; }
+  void setchosen(bool chosen);
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QColor backcolor_;
+  bool chosen_ = false;
 };
 
 // The toolkit's message box: modal, the prompt, one OK button and the default title.

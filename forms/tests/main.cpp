@@ -7,6 +7,7 @@ namespace merovane::guitest {
 int runnavigationtests(int argc, char** argv);
 int runinputtests(int argc, char** argv);
 int runcontrolstests(int argc, char** argv);
+int runaccessibilitytests(int argc, char** argv);
 }  // namespace merovane::guitest
 
 int main(int argc, char** argv) {
@@ -16,5 +17,6 @@ int main(int argc, char** argv) {
   failures += merovane::guitest::runnavigationtests(argc, argv);
   failures += merovane::guitest::runinputtests(argc, argv);
   failures += merovane::guitest::runcontrolstests(argc, argv);
+  failures += merovane::guitest::runaccessibilitytests(argc, argv);
   return failures == 0 ? 0 : 1;
 }
