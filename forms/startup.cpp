@@ -128,7 +128,10 @@ std::optional<int> readcommandline(int& argc, char** argv) {
     return 0;
   }
   if (parser.isSet(version)) {
-    std::fputs("merovane " MEROVANE_VERSION "\nLicence: MIT\n", stdout);
+    std::fputs("merovane " MEROVANE_VERSION
+               "\nCopyright (c) 2026 The Merovane developers\n"
+               "Licence: MIT, free to use, copy, change and share, without warranty\n",
+               stdout);
     return 0;
   }
   return std::nullopt;
