@@ -43,6 +43,21 @@ double gridlimit(const ConversionTable& table, double sign) {
   return value(good);
 }
 
+// What convertvalue gives, from the selected cell alone: `gridconverts(number)` tells whether a
+// result grid converts the number in every cell; when it does not, the engine tells how it fails.
+template <class GridConverts>
+Result convertselected(const Category& category, std::string_view value, int from, int to,
+                       GridConverts gridconverts) {
+  if (value.empty() && category.emptytext == EmptyText::ConvertsNothing) return Result::nothing();
+  try {
+    const double number = texttonumber(value);
+    if (isgrid(category) && !gridconverts(number)) return convertvalue(category, value, from, to);
+    return Result::converted(category.table().convert(from, to, number));
+  } catch (const RuntimeError& error) {
+    return Result::failed(error);
+  }
+}
+
 }  // namespace
 
 Result Result::converted(double number) {
@@ -90,16 +105,14 @@ PairConverter::PairConverter(const Category& category, int from, int to)
 }
 
 Result PairConverter::convert(std::string_view value) const {
-  if (value.empty() && category_->emptytext == EmptyText::ConvertsNothing) return Result::nothing();
-  try {
-    const double number = texttonumber(value);
-    // A grid that fails somewhere fails everywhere: the engine tells how.
-    if (isgrid(*category_) && !(number >= lowest_ && number <= highest_))
-      return convertvalue(*category_, value, from_, to_);
-    return Result::converted(category_->table().convert(from_, to_, number));
-  } catch (const RuntimeError& error) {
-    return Result::failed(error);
-  }
+  return convertselected(*category_, value, from_, to_,
+                         [this](double number) { return number >= lowest_ && number <= highest_; });
+}
+
+Result convertcell(const Category& category, std::string_view value, int from, int to) {
+  return convertselected(category, value, from, to, [&category](double number) {
+    return gridconverts(category.table(), number);
+  });
 }
 
 }  // namespace merovane

@@ -44,6 +44,10 @@ class Result {
 // destination list: what a click in either list shows.
 Result convertvalue(const Category& category, std::string_view value, int from, int to);
 
+// The same result as convertvalue, working out only the selected cell of a result grid (and
+// whether any other cell fails) instead of the texts of all of them.
+Result convertcell(const Category& category, std::string_view value, int from, int to);
+
 // Many values of one pair, converted one at a time with what the pair needs worked out once:
 // the same results as convertvalue, without computing a result grid's other cells.
 class PairConverter {

@@ -114,7 +114,7 @@ int convertone(const Pair& pair, const std::string& value, std::ostream& out, st
     err << kPrefix << kEmptyValue;
     return 1;
   }
-  const Result result = convertvalue(*pair.category, value, pair.from, pair.to);
+  const Result result = convertcell(*pair.category, value, pair.from, pair.to);
   switch (result.status()) {
     case Result::Status::Converted:
       out << result.text() << '\n';

@@ -265,8 +265,8 @@ class Session {
             context);
   }
 
-  // The API's pair converter (which computes only the selected cell of a result grid) and its
-  // chart give what the click gave.
+  // The API's pair converter and convertcell (which compute only the selected cell of a result
+  // grid) and its chart give what the click gave.
   template <class Context>
   void checkapi(const Category& category, const std::string& source, int from, int to,
                 const Outcome& click, Context&& context) {
@@ -290,6 +290,8 @@ class Session {
       return false;
     };
     require(same(found->second.convert(source)), "a pair converter converts as a click does",
+            context);
+    require(same(convertcell(category, source, from, to)), "one cell is what a click shows",
             context);
     require(same(Chart(category, source).at(from, to)), "a chart's cell is what a click shows",
             context);

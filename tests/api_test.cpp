@@ -50,7 +50,7 @@ std::vector<std::string> texts(const PairConverter& converter) {
   return list;
 }
 
-TEST(Api, PairConverterAndChartShowWhatAClickShows) {
+TEST(Api, PairConverterCellAndChartShowWhatAClickShows) {
   for (const Category& category : categories()) {
     const int units = static_cast<int>(category.units.size());
     const std::vector<std::string> values = texts(PairConverter(category, 0, 0));
@@ -66,6 +66,7 @@ TEST(Api, PairConverterAndChartShowWhatAClickShows) {
                    std::to_string(from) + " to " + std::to_string(to);
           };
           EXPECT_EQ(describe(converter.convert(values[text])), click) << where();
+          EXPECT_EQ(describe(convertcell(category, values[text], from, to)), click) << where();
           EXPECT_EQ(describe(charts[text].at(from, to)), click) << where();
         }
       }
