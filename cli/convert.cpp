@@ -11,6 +11,7 @@
 #include "cli/fdstream.h"
 #include "cli/names.h"
 #include "cli/quote.h"
+#include "core/about.h"
 
 namespace merovane {
 namespace {
@@ -214,9 +215,7 @@ int runconvert(const std::vector<std::string>& arguments, std::istream& in, std:
     return 0;
   }
   if (count == 1 && arguments[0] == "--version") {
-    out << "merovane-convert " << MEROVANE_VERSION << '\n'
-        << "Copyright (c) 2026 The Merovane developers\n"
-           "Licence: MIT, free to use, copy, change and share, without warranty\n";
+    out << "merovane-convert " << kVersion << '\n' << kCopyrightAndLicence;
     return 0;
   }
   if (count == 1 && arguments[0] == "--list") {

@@ -7,6 +7,8 @@
 #include <mutex>
 #include <vector>
 
+#include "core/about.h"
+
 namespace merovane {
 namespace {
 
@@ -128,10 +130,7 @@ std::optional<int> readcommandline(int& argc, char** argv) {
     return 0;
   }
   if (parser.isSet(version)) {
-    std::fputs("merovane " MEROVANE_VERSION
-               "\nCopyright (c) 2026 The Merovane developers\n"
-               "Licence: MIT, free to use, copy, change and share, without warranty\n",
-               stdout);
+    std::printf("merovane %s\n%s", kVersion, kCopyrightAndLicence);
     return 0;
   }
   return std::nullopt;

@@ -1,7 +1,6 @@
-// merovane-mangen TEMPLATE PAGE: writes the manual page merovane-convert(1) from its source,
-// with the line @UNITS@ replaced by every category's units and the other names and symbols
-// each answers to, from the unit data, @PROJECT_VERSION@ by the program's version and
-// @MEROVANE_RELEASE_DATE@ by its release date.
+// merovane-mangen TEMPLATE PAGE: writes the manual page merovane-convert(1) from its source (with
+// the version and date already filled in by the build), the line @UNITS@ replaced by every
+// category's units and the other names and symbols each answers to, from the unit data.
 #include <algorithm>
 #include <fstream>
 #include <iostream>
@@ -17,11 +16,6 @@ namespace merovane {
 namespace {
 
 constexpr std::string_view kUnitsLine = "@UNITS@";
-struct Placeholder {
-  std::string_view name, value;
-};
-constexpr Placeholder kPlaceholders[] = {{"@PROJECT_VERSION@", MEROVANE_VERSION},
-                                         {"@MEROVANE_RELEASE_DATE@", MEROVANE_RELEASE_DATE}};
 
 // Characters written as roff escapes: the ones roff reads or prints otherwise ("-" is a hyphen,
 // "'" a closing quote), and those outside ASCII that have a name every formatter knows.
@@ -141,7 +135,7 @@ void writeunits(std::ostream& out) {
   out << ".PD\n.ad b\n";
 }
 
-// The template with its placeholders filled in; throws when the units line is not there once.
+// The template with its units line filled in; throws when that line is not there once.
 void writepage(std::istream& in, std::ostream& out) {
   int unitslines = 0;
   for (std::string line; std::getline(in, line);) {
@@ -150,9 +144,6 @@ void writepage(std::istream& in, std::ostream& out) {
       ++unitslines;
       continue;
     }
-    for (const auto& [name, value] : kPlaceholders)
-      for (size_t at; (at = line.find(name)) != std::string::npos;)
-        line.replace(at, name.size(), value);
     out << line << '\n';
   }
   if (unitslines != 1)
