@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/conversiontable.h"
+#include "core/definition.h"
 #include "core/unitname.h"
 
 namespace merovane {
@@ -66,6 +67,8 @@ struct Category {
   EmptyText emptytext;
   // The other names and symbols its units answer to on the command line.
   std::span<const UnitName> names = {};
+  // Each unit's exact definition, in the order of `units` (empty until a category has them).
+  std::span<const Definition> definitions = {};
 };
 
 }  // namespace merovane
