@@ -3,25 +3,18 @@
 #include <array>
 #include <stdexcept>
 
+#include "categories/findbit_data.h"
 #include "categories/onwindow.h"
 
 namespace merovane {
 namespace {
 
-constexpr std::array<std::string_view, 14> kUnits = {
-    "Bits(b)",       "Bytes(B)",      "Kilobits(Kb)",  "Kilobytes(KB)", "Megabits(Mb)",
-    "Megabytes(MB)", "Gigabits(Gb)",  "Gigabytes(GB)", "Terabits(Tb)",  "Terabytes(TB)",
-    "Petabits(Pt)",  "Petabytes(PT)", "Exabits(Eb)",   "Exabytes(EB)"};
-constexpr int kBitUnits = static_cast<int>(kUnits.size());
+constexpr const auto& kUnits = kBitUnits;
+constexpr int kBitCount = static_cast<int>(kUnits.size());
 
 // A unit by its listed name.
 consteval int unit(std::string_view name) {
   return unitposition(kUnits, name);
-}
-
-// A unit's size in bits as a power of two: bits and bytes alternate, a prefix step is 2^10.
-constexpr int sizeexponent(int unit) {
-  return 10 * (unit / 2) + 3 * (unit % 2);
 }
 
 // The largest distance a single fraction covers; beyond it the pair multiplies a chain.
@@ -176,10 +169,10 @@ const std::vector<Chain>& chains() {
 }
 
 ConversionTable buildbittable() {
-  ConversionTable table(kBitUnits);
-  for (int s = 0; s < kBitUnits; ++s)
-    for (int d = 0; d < kBitUnits; ++d) {
-      const int k = sizeexponent(s) - sizeexponent(d);
+  ConversionTable table(kBitCount);
+  for (int s = 0; s < kBitCount; ++s)
+    for (int d = 0; d < kBitCount; ++d) {
+      const int k = bitsizeexponent(s) - bitsizeexponent(d);
       if (k > 0) table.set(s, d, PairExpression::constant(literalfor(kPowers, k)));
       if (k < 0 && -k <= kLongestFraction)
         table.set(s, d, PairExpression::constant(literalfor(kFractions, -k)));
@@ -233,6 +226,7 @@ const Category& bitcategory() {
       .failures = FailureDisplay::MessageBox,
       .emptytext = EmptyText::ConvertsNothing,
       .names = kNames,
+      .definitions = kBitDefinitions,
   };
   return category;
 }

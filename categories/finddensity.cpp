@@ -61,6 +61,7 @@ const Category& densitycategory() {
       .failures = FailureDisplay::Silent,
       .emptytext = EmptyText::Read,
       .names = kNames,
+      .definitions = kDensityDefinitions,
   };
   return category;
 }

@@ -2,15 +2,14 @@
 
 #include <array>
 
+#include "categories/findenergy_data.h"
 #include "categories/onwindow.h"
 #include "core/form.h"
 
 namespace merovane {
 namespace {
 
-constexpr std::array<std::string_view, 9> kUnits = {
-    "Ergs", "Calories",  "Joules",     "Foot-pounds",     "Kilocalories",
-    "BTU",  "Foot-tons", "Watt-hours", "Horsepower-hours"};
+constexpr const auto& kUnits = kEnergyUnits;
 
 // Rows are source units, columns destination units. Each literal is the ratio of the two units'
 // sizes in joules to 8 decimal places, or to 9 significant digits from Ergs to the five largest
@@ -67,6 +66,7 @@ const Category& energycategory() {
       .failures = FailureDisplay::Silent,
       .emptytext = EmptyText::Read,
       .names = kNames,
+      .definitions = kEnergyDefinitions,
   };
   return category;
 }

@@ -2,15 +2,14 @@
 
 #include <array>
 
+#include "categories/findforce_data.h"
 #include "categories/onwindow.h"
 #include "core/form.h"
 
 namespace merovane {
 namespace {
 
-constexpr std::array<std::string_view, 7> kUnits = {"Dynes",        "Newtons",    "Poundals",
-                                                    "Pounds force", "Kilopounds", "Kilogram force",
-                                                    "Tonnes forces"};
+constexpr const auto& kUnits = kForceUnits;
 
 // A unit by its listed name.
 consteval int unit(std::string_view name) {
@@ -72,6 +71,7 @@ const Category& forcecategory() {
       .failures = FailureDisplay::Silent,
       .emptytext = EmptyText::Read,
       .names = kNames,
+      .definitions = kForceDefinitions,
   };
   return category;
 }

@@ -2,17 +2,12 @@
 
 #include <array>
 
+#include "categories/findlength_data.h"
 #include "categories/onwindow.h"
 #include "categories/prebuilt.h"
 
 namespace merovane {
 namespace {
-
-constexpr std::array<std::string_view, 22> kUnits = {
-    "Angstroms",  "Microns",     "Millimeters", "Centimeters", "Decimeters", "Meters",
-    "Dekameters", "Hectometers", "Kilometers",  "Mils",        "Picas",      "Inches",
-    "Links",      "Spans",       "Feet",        "Cubits",      "Yards",      "Fathoms",
-    "Rods",       "Chains",      "Miles",       "Light years"};
 
 // The symbols and other names the units answer to, one unit a line.
 // clang-format off
@@ -47,7 +42,7 @@ constexpr std::array<UnitName, 44> kNames = {{
 // The 462 constants, built from the millimeter column by the table's rule when the program is
 // built.
 const ConversionTable& lengthtable() {
-  static const ConversionTable table(static_cast<int>(kUnits.size()),
+  static const ConversionTable table(static_cast<int>(kLengthUnits.size()),
                                      prebuiltcells(CategoryId::Length));
   return table;
 }
@@ -58,12 +53,13 @@ const Category& lengthcategory() {
   static const Category category{
       .id = CategoryId::Length,
       .caption = "Length",
-      .units = kUnits,
+      .units = kLengthUnits,
       .table = lengthtable,
       .shape = Shape::TextGrid,
       .failures = FailureDisplay::Silent,
       .emptytext = EmptyText::ConvertsNothing,
       .names = kNames,
+      .definitions = kLengthDefinitions,
   };
   return category;
 }

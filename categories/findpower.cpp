@@ -58,6 +58,7 @@ const Category& powercategory() {
       .failures = FailureDisplay::Silent,
       .emptytext = EmptyText::Read,
       .names = kNames,
+      .definitions = kPowerDefinitions,
   };
   return category;
 }

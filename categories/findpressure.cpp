@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "categories/findpressure_data.h"
 #include "categories/onwindow.h"
 #include "core/form.h"
 
@@ -11,10 +12,7 @@ namespace {
 constexpr int kUnitCount = 9;
 
 // clang-format off
-constexpr std::array<std::string_view, kUnitCount> kUnits = {
-    "Pascals", "Millibars/Hectopascals", "Inches of water column", "Kilopascals",
-    "Inches of mercury in (Hg)", "Pounds/square inch(psi)", "Atmospheres", "Megapascals",
-    "Kilopounds/square inch"};
+constexpr const auto& kUnits = kPressureUnits;
 
 // Row: source unit, column: destination unit. Each constant is the ratio of the two units'
 // sizes in Pascals to 8 decimal places, so small ones keep few digits and a pair and its
@@ -77,6 +75,7 @@ const Category& pressurecategory() {
       .failures = FailureDisplay::Silent,
       .emptytext = EmptyText::Read,
       .names = kNames,
+      .definitions = kPressureDefinitions,
   };
   return category;
 }

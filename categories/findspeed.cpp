@@ -57,6 +57,7 @@ const Category& speedcategory() {
       .failures = FailureDisplay::Silent,
       .emptytext = EmptyText::Read,
       .names = kNames,
+      .definitions = kSpeedDefinitions,
   };
   return category;
 }

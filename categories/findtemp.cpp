@@ -2,23 +2,15 @@
 
 #include <array>
 
+#include "categories/findtemp_data.h"
 #include "categories/onwindow.h"
 #include "core/form.h"
 
 namespace merovane {
 namespace {
 
-constexpr std::array<std::string_view, 5> kUnits = {"Celsius", "Fahrenheit", "Kelvin", "Rankine",
-                                                    "Reaumur"};
+constexpr const auto& kUnits = kTempUnits;
 constexpr int kScales = static_cast<int>(kUnits.size());
-
-// The four factors between scales that share their zero point. Every degree ratio is one of
-// them or a product of two, and the stored factors keep 8 decimal places, so 212 Fahrenheit comes
-// out as 100.00000094 Celsius.
-constexpr double kKelvinToRankine = 1.8;
-constexpr double kRankineToKelvin = 0.55555556;
-constexpr double kCelsiusToReaumur = 0.8;
-constexpr double kReaumurToCelsius = 1.25;
 
 // The value a reading of 1 has on the destination scale; the diagonal is never used.
 constexpr double kOneDegree[kScales][kScales] = {
@@ -87,6 +79,7 @@ const Category& tempcategory() {
       .failures = FailureDisplay::Silent,
       .emptytext = EmptyText::Read,
       .names = kNames,
+      .definitions = kTempDefinitions,
   };
   return category;
 }

@@ -60,6 +60,7 @@ const Category& volumecategory() {
       .failures = FailureDisplay::Silent,
       .emptytext = EmptyText::Read,
       .names = kNames,
+      .definitions = kVolumeDefinitions,
   };
   return category;
 }

@@ -2,20 +2,12 @@
 
 #include <array>
 
+#include "categories/findweight1_data.h"
 #include "categories/onwindow.h"
 #include "categories/prebuilt.h"
 
 namespace merovane {
 namespace {
-
-// In the order both lists show them (Centals stand among the lighter units).
-// clang-format off
-constexpr std::array<std::string_view, 23> kUnits = {
-    "Micrograms", "Milligrams", "Centigrams", "Grains", "Decigrams", "Carats", "Grams",
-    "Pennyweight", "Scruples", "Drams", "Dekagrams", "Ounces", "Centals", "Hectograms",
-    "Pounds", "Kilograms", "Cloves", "Stone", "Short Hundredweight", "Long Hundredweight",
-    "Short Tons", "Metric tons(tonnes)", "Long Tons"};
-// clang-format on
 
 // The symbols and other names the units answer to, one unit a line.
 // clang-format off
@@ -51,7 +43,7 @@ constexpr std::array<UnitName, 44> kNames = {{
 // The 506 constants, built from the microgram column by the table's rule when the program is
 // built.
 const ConversionTable& weighttable() {
-  static const ConversionTable table(static_cast<int>(kUnits.size()),
+  static const ConversionTable table(static_cast<int>(kWeightUnits.size()),
                                      prebuiltcells(CategoryId::Weight));
   return table;
 }
@@ -62,12 +54,13 @@ const Category& weightcategory() {
   static const Category category{
       .id = CategoryId::Weight,
       .caption = "Weight",
-      .units = kUnits,
+      .units = kWeightUnits,
       .table = weighttable,
       .shape = Shape::TextGrid,
       .failures = FailureDisplay::MessageBox,
       .emptytext = EmptyText::ConvertsNothing,
       .names = kNames,
+      .definitions = kWeightDefinitions,
   };
   return category;
 }

@@ -2,30 +2,20 @@
 
 #include <array>
 
+#include "categories/finsarea_data.h"
 #include "categories/onwindow.h"
 #include "core/form.h"
 
 namespace merovane {
 namespace {
 
-constexpr std::array<std::string_view, 12> kUnits = {"Square centimeters",
-                                                     "Square meters",
-                                                     "Square kilometers",
-                                                     "Ares",
-                                                     "Hectares",
-                                                     "Square inches",
-                                                     "Square feet",
-                                                     "Square yard",
-                                                     "Square rods",
-                                                     "Square chains",
-                                                     "Acres",
-                                                     "Square miles"};
-constexpr int kAreaUnits = static_cast<int>(kUnits.size());
+constexpr const auto& kUnits = kAreaUnits;
+constexpr int kAreaCount = static_cast<int>(kUnits.size());
 
 // Source unit by row, destination unit by column. The constants are the size ratios at 8
 // decimal places, so small ones are coarse (Square centimeters to Acres is 2e-08); four of the
 // smallest keep more digits, and Square kilometers to Square feet keeps 7 places.
-constexpr double kConstants[kAreaUnits][kAreaUnits] = {
+constexpr double kConstants[kAreaCount][kAreaCount] = {
     {kNone, 0.0001, 1e-10, 1e-06, 1e-08, 0.15500031, 0.00107639, 0.0001196, 3.95e-06, 2.5e-07,
      2e-08, 3.86102159e-11},
     {10000, kNone, 1e-06, 0.01, 0.0001, 1550.00310001, 10.76391042, 1.19599005, 0.03953686,
@@ -92,6 +82,7 @@ const Category& areacategory() {
       .failures = FailureDisplay::Silent,
       .emptytext = EmptyText::Read,
       .names = kNames,
+      .definitions = kAreaDefinitions,
   };
   return category;
 }

@@ -1,5 +1,5 @@
-// The rule-built tables, worked out by their rules at build time (merovane-tablegen) and compiled
-// in as constant data, so that no conversion does exact arithmetic at run time.
+// The rule-built tables and the definitions' ratios, worked out at build time (merovane-tablegen)
+// and compiled in as constant data, so that no conversion does exact arithmetic at run time.
 #pragma once
 
 #include <span>
@@ -12,5 +12,10 @@ namespace merovane {
 // The cells of a rule-built category's table, row by row; empty for a category whose table is
 // written out by hand.
 std::span<const PairCell> prebuiltcells(CategoryId id);
+
+// For every ordered pair of a category's units, row by row (units * units doubles), the ratio of
+// their exact definitions' sizes, size(from) / size(to), rounded once to the nearest double; for
+// Temperature the ratio of the degrees' sizes.
+std::span<const double> preciseratios(CategoryId id);
 
 }  // namespace merovane

@@ -1,6 +1,6 @@
 #include "tablegen/exactdecimal.h"
 
-#include <charconv>
+#include <cmath>
 #include <stdexcept>
 
 namespace merovane {
@@ -127,10 +127,28 @@ std::string ExactDecimal::text() const {
 }
 
 double ExactDecimal::nearestdouble() const {
-  const std::string decimal = text();
-  double nearest = 0;
-  std::from_chars(decimal.data(), decimal.data() + decimal.size(), nearest);
-  return nearest;
+  if (iszero()) return 0;
+  // m * 2^exponent with 2^52 <= m < 2^53 before m is rounded to an integer, ties to even: a
+  // normal double's 53 bits, which every ratio the tables and definitions hold fits.
+  const mpq_class magnitude = abs(value_);
+  long exponent = static_cast<long>(mpz_sizeinbase(magnitude.get_num_mpz_t(), 2)) -
+                  static_cast<long>(mpz_sizeinbase(magnitude.get_den_mpz_t(), 2)) - 52;
+  const auto scaled = [&magnitude](long by) {
+    mpq_class result;
+    if (by >= 0)
+      mpq_div_2exp(result.get_mpq_t(), magnitude.get_mpq_t(), static_cast<mp_bitcnt_t>(by));
+    else
+      mpq_mul_2exp(result.get_mpq_t(), magnitude.get_mpq_t(), static_cast<mp_bitcnt_t>(-by));
+    return result;
+  };
+  const mpq_class low(mpz_class(1) << 52), high(mpz_class(1) << 53);
+  while (scaled(exponent) < low) --exponent;
+  while (scaled(exponent) >= high) ++exponent;
+  if (exponent < -1074 || exponent > 971)
+    throw std::domain_error("no normal double is near this value");
+  const double nearest = std::ldexp(roundinteger(scaled(exponent), Rounding::HalfEven).get_d(),
+                                    static_cast<int>(exponent));
+  return sgn(value_) < 0 ? -nearest : nearest;
 }
 
 }  // namespace merovane

@@ -44,7 +44,8 @@ class ExactDecimal {
   // The count of significant digits of a terminating decimal (0 for zero).
   int significantdigits() const;
 
-  // The double nearest to this value (an exact half to even), as a correct decimal reader gives.
+  // The double nearest to this value (an exact half to even), as a correct decimal reader gives;
+  // any rational, not only a terminating decimal.
   double nearestdouble() const;
   // The exact decimal text of a terminating decimal ("0.00000000393700787", "-2.5").
   std::string text() const;

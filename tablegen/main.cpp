@@ -1,16 +1,33 @@
 // merovane-tablegen OUTPUT: works out the six rule-built tables with exact arithmetic and writes
-// them as a C++ source of constant cells, so that the program itself never does that work. Every
-// factor is written as a hexadecimal floating literal, which the compiler reads back bit for bit.
+// them as a C++ source of constant cells, so that the program itself never does that work; and
+// for every category and ordered pair of units the ratio of the units' exact definitions, rounded
+// once to the nearest double. Every factor is written as a hexadecimal floating literal, which
+// the compiler reads back bit for bit.
 #include <charconv>
 #include <cmath>
 #include <fstream>
 #include <iostream>
+#include <span>
 #include <sstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "categories/findbit_data.h"
+#include "categories/finddensity_data.h"
+#include "categories/findenergy_data.h"
+#include "categories/findforce_data.h"
+#include "categories/findlength_data.h"
+#include "categories/findpower_data.h"
+#include "categories/findpressure_data.h"
+#include "categories/findspeed_data.h"
+#include "categories/findtemp_data.h"
+#include "categories/findvolume_data.h"
+#include "categories/findweight1_data.h"
+#include "categories/finsarea_data.h"
 #include "core/conversiontable.h"
+#include "tablegen/ruletable.h"
 #include "tablegen/ruletables.h"
 
 namespace {
@@ -28,6 +45,21 @@ constexpr RuleTable kRuleTables[] = {
     {"Density", merovane::builddensitytable}, {"Length", merovane::buildlengthtable},
     {"Weight", merovane::buildweighttable},   {"Power", merovane::buildpowertable},
     {"Speed", merovane::buildspeedtable},     {"Volume", merovane::buildvolumetable},
+};
+
+// Every category's definitions, in the order of the CategoryId enumerators.
+struct DefinedCategory {
+  std::string_view category;  // the CategoryId enumerator
+  std::span<const merovane::Definition> definitions;
+};
+
+const DefinedCategory kDefinedCategories[] = {
+    {"Area", merovane::kAreaDefinitions},         {"BitsAndBytes", merovane::kBitDefinitions},
+    {"Density", merovane::kDensityDefinitions},   {"Energy", merovane::kEnergyDefinitions},
+    {"Force", merovane::kForceDefinitions},       {"Length", merovane::kLengthDefinitions},
+    {"Weight", merovane::kWeightDefinitions},     {"Power", merovane::kPowerDefinitions},
+    {"Pressure", merovane::kPressureDefinitions}, {"Speed", merovane::kSpeedDefinitions},
+    {"Temperature", merovane::kTempDefinitions},  {"Volume", merovane::kVolumeDefinitions},
 };
 
 std::string hexliteral(double value) {
@@ -71,6 +103,22 @@ void writecells(std::ostream& out, const RuleTable& rule) {
   out << "};\n\n";
 }
 
+// size(from) / size(to) for every ordered pair, row by row, each rounded once to a double; for a
+// temperature scale the sizes are its degree's.
+void writeratios(std::ostream& out, const DefinedCategory& defined) {
+  std::vector<merovane::ExactDecimal> sizes;
+  for (const merovane::Definition& definition : defined.definitions)
+    sizes.push_back(merovane::exactvalue(definition.size));
+  out << "constexpr double k" << defined.category << "Ratios[] = {\n";
+  for (const merovane::ExactDecimal& from : sizes) {
+    out << "   ";
+    for (const merovane::ExactDecimal& to : sizes)
+      out << " " << hexliteral((from / to).nearestdouble()) << ",";
+    out << "\n";
+  }
+  out << "};\n\n";
+}
+
 std::string generated() {
   std::ostringstream out;
   out << "// Written by merovane-tablegen from the tables' rules at build time; not to be edited.\n"
@@ -78,13 +126,20 @@ std::string generated() {
          "namespace merovane {\nnamespace {\n\n"
          "using Kind = PairExpression::Kind;\n\n";
   for (const RuleTable& rule : kRuleTables) writecells(out, rule);
+  for (const DefinedCategory& defined : kDefinedCategories) writeratios(out, defined);
   out << "}  // namespace\n\n"
          "std::span<const PairCell> prebuiltcells(CategoryId id) {\n"
          "  switch (id) {\n";
   for (const RuleTable& rule : kRuleTables)
     out << "    case CategoryId::" << rule.category << ":\n      return k" << rule.category
         << "Cells;\n";
-  out << "    default:\n      return {};\n  }\n}\n\n}  // namespace merovane\n";
+  out << "    default:\n      return {};\n  }\n}\n\n"
+         "std::span<const double> preciseratios(CategoryId id) {\n"
+         "  switch (id) {\n";
+  for (const DefinedCategory& defined : kDefinedCategories)
+    out << "    case CategoryId::" << defined.category << ":\n      return k" << defined.category
+        << "Ratios;\n";
+  out << "  }\n  return {};\n}\n\n}  // namespace merovane\n";
   return out.str();
 }
 
