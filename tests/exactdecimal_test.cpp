@@ -65,6 +65,11 @@ TEST(ExactDecimal, NearestDouble) {
   EXPECT_EQ(d("2234770411297400000").nearestdouble(), 2234770411297400000.0);
   EXPECT_EQ(d("0.00000000393700787").nearestdouble(), 3.93700787e-9);
   EXPECT_EQ(d("-1609.344").nearestdouble(), -1609.344);
+  // Any rational, a tie going to the even neighbour.
+  EXPECT_EQ((d("1") / d("3")).nearestdouble(), 1.0 / 3.0);
+  EXPECT_EQ((d("-5") / d("9")).nearestdouble(), -5.0 / 9.0);
+  EXPECT_EQ(d("9007199254740993").nearestdouble(), 9007199254740992.0);
+  EXPECT_EQ(d("9007199254740995").nearestdouble(), 9007199254740996.0);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // merovane-mangen TEMPLATE PAGE: writes the manual page merovane-convert(1) from its source (with
 // the version and date already filled in by the build), the line @UNITS@ replaced by every
-// category's units and the other names and symbols each answers to, from the unit data.
+// category's units and the other names and symbols each answers to, from the unit data, and the
+// line @DEPARTURES@ by the list of the tables' figures that depart from the units' definitions.
 #include <algorithm>
 #include <fstream>
 #include <iostream>
@@ -11,11 +12,13 @@
 #include <vector>
 
 #include "categories/categories.h"
+#include "categories/departures.h"
 
 namespace merovane {
 namespace {
 
 constexpr std::string_view kUnitsLine = "@UNITS@";
+constexpr std::string_view kDeparturesLine = "@DEPARTURES@";
 
 // Characters written as roff escapes: the ones roff reads or prints otherwise ("-" is a hyphen,
 // "'" a closing quote), and those outside ASCII that have a name every formatter knows.
@@ -135,19 +138,50 @@ void writeunits(std::ostream& out) {
   out << ".PD\n.ad b\n";
 }
 
-// The template with its units line filled in; throws when that line is not there once.
+// A few words of plain text as a text line: hyphens stay hyphens, and nothing roff reads.
+std::string plain(std::string_view text) {
+  if (text.empty() || text.find_first_of("\\\n") != std::string_view::npos || text[0] == '.' ||
+      text[0] == '\'')
+    throw std::runtime_error("not plain text: " + std::string(text));
+  return std::string(text);
+}
+
+// One subsection a category, one tagged paragraph a departure: the unit or pair in bold, then
+// "table FIGURE, definition FIGURE, RELATIVE: WHY."
+void writedepartures(std::ostream& out) {
+  std::string_view category;
+  for (const Departure& departure : kDepartures) {
+    if (departure.category != category) {
+      category = departure.category;
+      out << ".SS \"" << roff(category) << "\"\n";
+    }
+    out << ".TP\n"
+        << bold(departure.item) << "\ntable " << roff(departure.table) << ", definition "
+        << roff(departure.definition) << ", " << roff(departure.relative) << ": "
+        << plain(departure.why) << ".\n";
+  }
+}
+
+// The template with its two lines filled in; throws when either is not there once.
 void writepage(std::istream& in, std::ostream& out) {
-  int unitslines = 0;
+  int unitslines = 0, departureslines = 0;
   for (std::string line; std::getline(in, line);) {
     if (line == kUnitsLine) {
       writeunits(out);
       ++unitslines;
       continue;
     }
+    if (line == kDeparturesLine) {
+      writedepartures(out);
+      ++departureslines;
+      continue;
+    }
     out << line << '\n';
   }
   if (unitslines != 1)
     throw std::runtime_error("the template needs one line " + std::string(kUnitsLine));
+  if (departureslines != 1)
+    throw std::runtime_error("the template needs one line " + std::string(kDeparturesLine));
 }
 
 }  // namespace
