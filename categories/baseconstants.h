@@ -64,7 +64,7 @@ inline constexpr ExactProduct kBtuIT = exact("1055.05585262");
 // Power, in watts.
 // The electric horsepower, 746 W by definition.
 inline constexpr ExactProduct kHorsepowerElectric = exact("746");
-// The water horsepower, 746.043 W, as pump ratings define it.
+// The water horsepower, 746.043 W, as unit tables give it (GNU units, waterhorsepower).
 inline constexpr ExactProduct kHorsepowerWater = exact("746.043");
 // The metric horsepower (Pferdestärke): 75 kilogram-force metres per second.
 inline constexpr ExactProduct kHorsepowerMetric = exact("75") * kStandardGravity;
