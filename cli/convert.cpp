@@ -26,6 +26,12 @@ constexpr const char* kUsage =
     "and\n"
     "                                                  the other names they answer to\n"
     "       merovane-convert --help | --version\n"
+    "Options before or among the others:\n"
+    "  -p, --precise  convert by the units' exact definitions instead of the window's tables\n"
+    "  --digits N     print N significant digits (1 to 17) instead of 15\n"
+    "The tables (the default) give the window's figures, for results that must match it;\n"
+    "--precise gives the true value, the pair's exact ratio rounded once, for when the figure\n"
+    "itself matters (12 in ft: 0.99999996 by the tables, 1 precisely).\n"
     "Categories and unit names match ignoring case, symbols (km, MB, psi) as written; without\n"
     "a category, the one that holds both units is taken. Quote names with blanks.\n"
     "Exit status: 0 converted, 1 a conversion failed or had nothing to convert, 2 a wrong call.\n";
