@@ -1,12 +1,15 @@
 #include "api/chart.h"
 
+#include "api/precisepair.h"
+
 namespace merovane {
 
-// The source text is read once for all cells. A result grid works out every cell before it
-// shows one, so its first failing cell (row by row) fails every pair; a pair scan computes only
-// the selected pair, so each cell fails or converts on its own.
-Chart::Chart(const Category& category, std::string_view value)
+// The source text is read once for all cells. Where one failing cell fails every pair (a result
+// grid in the tables' mode), the first failing cell, row by row, fails the chart; elsewhere each
+// cell fails or converts on its own.
+Chart::Chart(const Category& category, std::string_view value, Options options)
     : units_(static_cast<int>(category.units.size())) {
+  checkoptions(options);
   const size_t cells = static_cast<size_t>(units_ * units_);
   if (value.empty() && category.emptytext == EmptyText::ConvertsNothing) {
     cells_.assign(cells, Result::nothing());
@@ -19,15 +22,17 @@ Chart::Chart(const Category& category, std::string_view value)
     cells_.assign(cells, Result::failed(error));
     return;
   }
+  const bool precise = options.mode == Mode::Precise;
   const ConversionTable& table = category.table();
-  const bool grid = category.shape != Shape::PairScan;
   cells_.reserve(cells);
   for (int from = 0; from < units_; ++from)
     for (int to = 0; to < units_; ++to) {
       try {
-        cells_.push_back(Result::converted(table.convert(from, to, number)));
+        const double result = precise ? precisemap(category, from, to).apply(number)
+                                      : table.convert(from, to, number);
+        cells_.push_back(Result::converted(result, options.digits));
       } catch (const RuntimeError& error) {
-        if (!grid) {
+        if (!failswhole(category, options.mode)) {
           cells_.push_back(Result::failed(error));
           continue;
         }

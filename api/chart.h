@@ -1,4 +1,5 @@
-// A chart of one value in every pair of a category's units, each cell what convertvalue gives.
+// A chart of one value in every pair of a category's units, each cell what convertvalue gives
+// with the same options.
 #pragma once
 
 #include <string_view>
@@ -10,7 +11,7 @@ namespace merovane {
 
 class Chart {
  public:
-  Chart(const Category& category, std::string_view value);
+  Chart(const Category& category, std::string_view value, Options options = {});
 
   int units() const { return units_; }
   const Result& at(int from, int to) const {

@@ -7,14 +7,15 @@
 #include <stdexcept>
 #include <string>
 
+#include "api/precisepair.h"
 #include "core/engine.h"
 #include "core/memorycontrols.h"
 
 namespace merovane {
 namespace {
 
-bool isgrid(const Category& category) {
-  return category.shape != Shape::PairScan;
+bool convertsnothing(const Category& category, std::string_view value) {
+  return value.empty() && category.emptytext == EmptyText::ConvertsNothing;
 }
 
 // Whether every cell of the grid converts `value` without an error.
@@ -47,12 +48,25 @@ double gridlimit(const ConversionTable& table, double sign) {
 // result grid converts the number in every cell; when it does not, the engine tells how it fails.
 template <class GridConverts>
 Result convertselected(const Category& category, std::string_view value, int from, int to,
-                       GridConverts gridconverts) {
-  if (value.empty() && category.emptytext == EmptyText::ConvertsNothing) return Result::nothing();
+                       int digits, GridConverts gridconverts) {
+  if (convertsnothing(category, value)) return Result::nothing();
   try {
     const double number = texttonumber(value);
-    if (isgrid(category) && !gridconverts(number)) return convertvalue(category, value, from, to);
-    return Result::converted(category.table().convert(from, to, number));
+    if (failswhole(category) && !gridconverts(number))
+      return convertvalue(category, value, from, to);
+    return Result::converted(category.table().convert(from, to, number), digits);
+  } catch (const RuntimeError& error) {
+    return Result::failed(error);
+  }
+}
+
+// The value read as the tables' mode reads it, then the pair's precise map: it fails only on
+// its own result.
+Result convertprecisely(const Category& category, std::string_view value, const PreciseMap& map,
+                        int digits) {
+  if (convertsnothing(category, value)) return Result::nothing();
+  try {
+    return Result::converted(map.apply(texttonumber(value)), digits);
   } catch (const RuntimeError& error) {
     return Result::failed(error);
   }
@@ -60,9 +74,9 @@ Result convertselected(const Category& category, std::string_view value, int fro
 
 }  // namespace
 
-Result Result::converted(double number) {
+Result Result::converted(double number, int digits) {
   Result result(Status::Converted);
-  result.length_ = static_cast<std::uint8_t>(numbertotext(number, result.text_.data()));
+  result.length_ = static_cast<std::uint8_t>(numbertotext(number, digits, result.text_.data()));
   return result;
 }
 
@@ -79,7 +93,10 @@ Result Result::failed(const RuntimeError& error) {
   return result;
 }
 
-Result convertvalue(const Category& category, std::string_view value, int from, int to) {
+Result convertvalue(const Category& category, std::string_view value, int from, int to,
+                    Options options) {
+  // Other options than the window's go by the selected cell alone, which gives the same result.
+  if (options != Options{}) return convertcell(category, value, from, to, options);
   const int units = static_cast<int>(category.units.size());
   MemoryListBox source(units), destination(units);
   MemoryTextBox sourcebox, destinationbox;
@@ -93,24 +110,32 @@ Result convertvalue(const Category& category, std::string_view value, int from, 
   return Result::converted(destinationbox.Text());
 }
 
-PairConverter::PairConverter(const Category& category, int from, int to)
-    : category_(&category), from_(from), to_(to) {
+PairConverter::PairConverter(const Category& category, int from, int to, Options options)
+    : category_(&category), from_(from), to_(to), options_(options) {
   const int units = static_cast<int>(category.units.size());
   if (from < 0 || from >= units || to < 0 || to >= units)
     throw std::out_of_range("no such unit position");
-  if (isgrid(category)) {
+  checkoptions(options);
+  if (options.mode == Mode::Precise) precise_ = precisemap(category, from, to);
+  if (failswhole(category, options.mode)) {
     lowest_ = gridlimit(category.table(), -1);
     highest_ = gridlimit(category.table(), 1);
   }
 }
 
 Result PairConverter::convert(std::string_view value) const {
-  return convertselected(*category_, value, from_, to_,
+  if (options_.mode == Mode::Precise)
+    return convertprecisely(*category_, value, precise_, options_.digits);
+  return convertselected(*category_, value, from_, to_, options_.digits,
                          [this](double number) { return number >= lowest_ && number <= highest_; });
 }
 
-Result convertcell(const Category& category, std::string_view value, int from, int to) {
-  return convertselected(category, value, from, to, [&category](double number) {
+Result convertcell(const Category& category, std::string_view value, int from, int to,
+                   Options options) {
+  checkoptions(options);
+  if (options.mode == Mode::Precise)
+    return convertprecisely(category, value, precisemap(category, from, to), options.digits);
+  return convertselected(category, value, from, to, options.digits, [&category](double number) {
     return gridconverts(category.table(), number);
   });
 }

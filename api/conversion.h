@@ -9,9 +9,19 @@
 #include <string_view>
 
 #include "core/category.h"
+#include "core/mode.h"
+#include "core/precise.h"
 #include "core/runtime.h"
 
 namespace merovane {
+
+// How a conversion goes and how its result reads. The defaults are what the window shows.
+struct Options {
+  Mode mode = Mode::Tables;
+  // The result's significant digits, kFewestDigits to kMostDigits.
+  int digits = kResultDigits;
+  bool operator==(const Options&) const = default;
+};
 
 // What converting one text did.
 class Result {
@@ -22,7 +32,7 @@ class Result {
     Failed,     // error() says why; the destination box would keep its text
   };
 
-  static Result converted(double number);
+  static Result converted(double number, int digits = kResultDigits);
   static Result converted(std::string_view text);
   static Result nothing() { return Result(Status::Nothing); }
   static Result failed(const RuntimeError& error);
@@ -41,23 +51,28 @@ class Result {
 };
 
 // `value` in the source box, unit `from` selected in the source list and `to` in the
-// destination list: what a click in either list shows.
-Result convertvalue(const Category& category, std::string_view value, int from, int to);
+// destination list: what a click in either list shows. With other options, the same conversion
+// by the chosen mode, shown with the chosen digits. Every function here throws
+// std::out_of_range on digits outside kFewestDigits..kMostDigits.
+Result convertvalue(const Category& category, std::string_view value, int from, int to,
+                    Options options = {});
 
 // The same result as convertvalue, working out only the selected cell of a result grid (and
 // whether any other cell fails) instead of the texts of all of them.
-Result convertcell(const Category& category, std::string_view value, int from, int to);
+Result convertcell(const Category& category, std::string_view value, int from, int to,
+                   Options options = {});
 
 // Many values of one pair, converted one at a time with what the pair needs worked out once:
 // the same results as convertvalue, without computing a result grid's other cells.
 class PairConverter {
  public:
   // Throws std::out_of_range when `from` or `to` is not a position in the category's list.
-  PairConverter(const Category& category, int from, int to);
+  PairConverter(const Category& category, int from, int to, Options options = {});
 
   Result convert(std::string_view value) const;
 
   const Category& category() const { return *category_; }
+  const Options& options() const { return options_; }
   // The values a result grid converts in every cell, from lowest() to highest(); beyond them the
   // grid fails. For the tests that check the edges.
   double lowest() const { return lowest_; }
@@ -66,8 +81,10 @@ class PairConverter {
  private:
   const Category* category_;
   int from_, to_;
-  // For a result grid, the values between these two fail in no cell; past them some cell
-  // overflows, and so every pair fails.
+  Options options_;
+  PreciseMap precise_ = PreciseMap::unchanged();  // the pair's map, in precise mode
+  // For a result grid in the tables' mode, the values between these two fail in no cell; past them
+  // some cell overflows, and so every pair fails.
   double lowest_ = 0, highest_ = 0;
 };
 

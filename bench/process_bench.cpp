@@ -74,13 +74,14 @@ BENCHMARK(BM_StaticDoNothingProcess)->Unit(benchmark::kMillisecond)->UseRealTime
 // line "VALUE UNIT" and a line with the unit to convert to.
 constexpr int kStreamValues = 20000;
 
-// A file of kStreamValues values, each written as `line` writes it; removed at exit.
-const char* streamfile(const char* name, std::string (*line)(const std::string& value)) {
+// A file of `count` values, each written as `line` writes it; removed at exit.
+const char* streamfile(const char* name, std::string (*line)(const std::string& value),
+                       int count = kStreamValues) {
   static std::vector<std::string> paths;
   std::string path = std::string(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp") +
                      "/merovane-bench-" + name + "-" + std::to_string(getpid());
   if (FILE* file = std::fopen(path.c_str(), "w")) {
-    for (int n = 1; n <= kStreamValues; ++n)
+    for (int n = 1; n <= count; ++n)
       std::fputs(line(std::to_string(n) + "." + std::to_string(n % 100)).c_str(), file);
     std::fclose(file);
   }
@@ -129,5 +130,61 @@ void BM_UnitsStreamSpeed(benchmark::State& state) {
   timestream(state, {"units", "-t"}, path);
 }
 BENCHMARK(BM_UnitsStreamSpeed)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A million values a process, one run each (units -t takes several seconds): the tables' path
+// and the precise path of one pair, units -t, and the floor, a program that only reads,
+// multiplies and writes.
+constexpr int kMillion = 1000000;
+
+const char* millionvalues() {
+  static const char* path = streamfile(
+      "million", [](const std::string& value) { return value + "\n"; }, kMillion);
+  return path;
+}
+
+void timemillion(benchmark::State& state, const std::vector<const char*>& command,
+                 const char* input) {
+  timeprocess(state, command, input);
+  state.SetItemsProcessed(state.iterations() * kMillion);
+}
+
+void BM_MillionTables(benchmark::State& state) {
+  timemillion(state, {MEROVANE_CONVERT_PATH, "Length", "-", "Miles", "Meters"}, millionvalues());
+}
+BENCHMARK(BM_MillionTables)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1)
+    ->Repetitions(1);
+
+void BM_MillionPrecise(benchmark::State& state) {
+  timemillion(state, {MEROVANE_CONVERT_PATH, "-p", "Length", "-", "Miles", "Meters"},
+              millionvalues());
+}
+BENCHMARK(BM_MillionPrecise)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1)
+    ->Repetitions(1);
+
+void BM_MillionFloor(benchmark::State& state) {
+  timemillion(state, {MEROVANE_FLOOR_PATH}, millionvalues());
+}
+BENCHMARK(BM_MillionFloor)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1)
+    ->Repetitions(1);
+
+void BM_MillionUnits(benchmark::State& state) {
+  static const char* path = streamfile(
+      "million-units", [](const std::string& value) { return value + " mile\nm\n"; }, kMillion);
+  timemillion(state, {"units", "-t"}, path);
+}
+BENCHMARK(BM_MillionUnits)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1)
+    ->Repetitions(1);
 
 }  // namespace

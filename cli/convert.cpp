@@ -1,5 +1,6 @@
 #include "cli/convert.h"
 
+#include <charconv>
 #include <cstring>
 #include <iostream>
 #include <optional>
@@ -25,6 +26,12 @@ constexpr const char* kUsage =
     "and\n"
     "                                                  the other names they answer to\n"
     "       merovane-convert --help | --version\n"
+    "Options before or among the others:\n"
+    "  -p, --precise  convert by the units' exact definitions instead of the window's tables\n"
+    "  --digits N     print N significant digits (1 to 17) instead of 15\n"
+    "The tables (the default) give the window's figures, for results that must match it;\n"
+    "--precise gives the true value, the pair's exact ratio rounded once, for when the figure\n"
+    "itself matters (12 in ft: 0.99999996 by the tables, 1 precisely).\n"
     "Categories and unit names match ignoring case, symbols (km, MB, psi) as written; without\n"
     "a category, the one that holds both units is taken. Quote names with blanks.\n"
     "Exit status: 0 converted, 1 a conversion failed or had nothing to convert, 2 a wrong call.\n";
@@ -110,12 +117,13 @@ std::optional<Pair> findpair(std::string_view from, std::string_view to, std::os
 constexpr const char* kEmptyValue = "the value is empty: nothing to convert\n";
 
 // A failure names the value and gives the description the window's message box would show.
-int convertone(const Pair& pair, const std::string& value, std::ostream& out, std::ostream& err) {
+int convertone(const Pair& pair, const std::string& value, const Options& options,
+               std::ostream& out, std::ostream& err) {
   if (value.empty()) {
     err << kPrefix << kEmptyValue;
     return 1;
   }
-  const Result result = convertcell(*pair.category, value, pair.from, pair.to);
+  const Result result = convertcell(*pair.category, value, pair.from, pair.to, options);
   switch (result.status()) {
     case Result::Status::Converted:
       out << result.text() << '\n';
@@ -131,8 +139,9 @@ int convertone(const Pair& pair, const std::string& value, std::ostream& out, st
 }
 
 // One line out for every line in; the failures on `err` with their line numbers.
-int convertlines(const Pair& pair, std::istream& in, std::ostream& out, std::ostream& err) {
-  const PairConverter converter(*pair.category, pair.from, pair.to);
+int convertlines(const Pair& pair, const Options& options, std::istream& in, std::ostream& out,
+                 std::ostream& err) {
+  const PairConverter converter(*pair.category, pair.from, pair.to, options);
   const StreamSummary summary = convertstream(
       converter, in, out,
       [&err](std::uint64_t line, std::string_view value, const RuntimeError* error) {
@@ -145,34 +154,36 @@ int convertlines(const Pair& pair, std::istream& in, std::ostream& out, std::ost
   return summary.failed == 0 ? 0 : 1;
 }
 
-int convertpair(const Pair& pair, const std::string& value, std::istream& in, std::ostream& out,
-                std::ostream& err) {
-  return value == "-" ? convertlines(pair, in, out, err) : convertone(pair, value, out, err);
+int convertpair(const Pair& pair, const std::string& value, const Options& options,
+                std::istream& in, std::ostream& out, std::ostream& err) {
+  return value == "-" ? convertlines(pair, options, in, out, err)
+                      : convertone(pair, value, options, out, err);
 }
 
 // CATEGORY VALUE FROM TO, or CATEGORY - FROM TO
-int convertincategory(const std::vector<std::string>& arguments, std::istream& in,
-                      std::ostream& out, std::ostream& err) {
+int convertincategory(const std::vector<std::string>& arguments, const Options& options,
+                      std::istream& in, std::ostream& out, std::ostream& err) {
   const Category* category = findcategory(arguments[0], err);
   if (category == nullptr) return 2;
   const int from = findunit(*category, arguments[2], err);
   if (from < 0) return 2;
   const int to = findunit(*category, arguments[3], err);
   if (to < 0) return 2;
-  return convertpair({category, from, to}, arguments[1], in, out, err);
+  return convertpair({category, from, to}, arguments[1], options, in, out, err);
 }
 
 // VALUE FROM TO, or - FROM TO
-int convertanywhere(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
-                    std::ostream& err) {
+int convertanywhere(const std::vector<std::string>& arguments, const Options& options,
+                    std::istream& in, std::ostream& out, std::ostream& err) {
   const std::optional<Pair> pair = findpair(arguments[1], arguments[2], err);
   if (!pair) return 2;
-  return convertpair(*pair, arguments[0], in, out, err);
+  return convertpair(*pair, arguments[0], options, in, out, err);
 }
 
 // Every pair of one value: a header of the units, then a line per source unit. A cell that does
 // not convert shows "!" and the error's description, or nothing.
-int convertgrid(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+int convertgrid(const std::vector<std::string>& arguments, const Options& options,
+                std::ostream& out, std::ostream& err) {
   const Category* category = findcategory(arguments[1], err);
   if (category == nullptr) return 2;
   const std::string& value = arguments[2];
@@ -181,7 +192,7 @@ int convertgrid(const std::vector<std::string>& arguments, std::ostream& out, st
     return 1;
   }
 
-  const Chart chart(*category, value);
+  const Chart chart(*category, value, options);
   for (std::string_view unit : category->units) out << '\t' << unit;
   out << '\n';
   bool allconverted = true;
@@ -205,10 +216,49 @@ bool isoption(const std::string& argument) {
   return argument.starts_with("--");
 }
 
+// Takes -p/--precise and --digits N (or --digits=N) out of `arguments`, wherever they stand, into
+// `options`; false after telling `err` what is wrong with the digits.
+bool takeoptions(std::vector<std::string>& arguments, Options& options, std::ostream& err) {
+  std::vector<std::string> rest;
+  for (size_t at = 0; at < arguments.size(); ++at) {
+    const std::string& argument = arguments[at];
+    if (argument == "-p" || argument == "--precise") {
+      options.mode = Mode::Precise;
+      continue;
+    }
+    std::string digits;
+    if (argument.starts_with("--digits=")) {
+      digits = argument.substr(9);
+    } else if (argument == "--digits") {
+      if (at + 1 == arguments.size()) {
+        err << kPrefix << "--digits needs a number of significant digits, 1 to 17\n";
+        return false;
+      }
+      digits = arguments[++at];
+    } else {
+      rest.push_back(argument);
+      continue;
+    }
+    const char* end = digits.data() + digits.size();
+    const auto read = std::from_chars(digits.data(), end, options.digits);
+    if (read.ec != std::errc() || read.ptr != end || options.digits < kFewestDigits ||
+        options.digits > kMostDigits) {
+      err << kPrefix << "--digits takes a number of significant digits from 1 to 17, not "
+          << quoted(digits) << '\n';
+      return false;
+    }
+  }
+  arguments = std::move(rest);
+  return true;
+}
+
 }  // namespace
 
-int runconvert(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
+int runconvert(const std::vector<std::string>& given, std::istream& in, std::ostream& out,
                std::ostream& err) {
+  std::vector<std::string> arguments = given;
+  Options options;
+  if (!takeoptions(arguments, options, err)) return 2;
   const size_t count = arguments.size();
   if (count == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
     out << kUsage;
@@ -228,11 +278,12 @@ int runconvert(const std::vector<std::string>& arguments, std::istream& in, std:
     listunits(*category, out);
     return 0;
   }
-  if (count == 3 && arguments[0] == "--grid") return convertgrid(arguments, out, err);
-  if (count == 4 && !isoption(arguments[0])) return convertincategory(arguments, in, out, err);
+  if (count == 3 && arguments[0] == "--grid") return convertgrid(arguments, options, out, err);
+  if (count == 4 && !isoption(arguments[0]))
+    return convertincategory(arguments, options, in, out, err);
   // Three words that start with a category are a conversion without its last unit.
   if (count == 3 && !isoption(arguments[0]) && merovane::findcategory(arguments[0]) == nullptr)
-    return convertanywhere(arguments, in, out, err);
+    return convertanywhere(arguments, options, in, out, err);
   err << kUsage;
   return 2;
 }

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "core/frame.h"
+#include "core/mode.h"
 
 namespace merovane {
 namespace {
@@ -21,17 +22,12 @@ void run(const Category& category, const ListBox& source, const ListBox& destina
   if (text.empty() && category.emptytext == EmptyText::ConvertsNothing) return;
   const double value = texttonumber(text);
   const ConversionTable& table = category.table();
-  switch (category.shape) {
-    case Shape::PairScan:
-      pairscan(source, destination, destinationbox, table, value);
-      break;
-    case Shape::TextGrid:
-      textgrid(source, destination, destinationbox, table, value);
-      break;
-    case Shape::NumberGrid:
-      numbergrid(source, destination, destinationbox, table, value);
-      break;
-  }
+  if (!failswhole(category))
+    pairscan(source, destination, destinationbox, table, value);
+  else if (category.shape == Shape::TextGrid)
+    textgrid(source, destination, destinationbox, table, value);
+  else
+    numbergrid(source, destination, destinationbox, table, value);
 }
 
 }  // namespace

@@ -221,6 +221,20 @@ int numbertotext(double value, char* out) {
   return static_cast<int>(result.ptr - out);
 }
 
+int numbertotext(double value, int digits, char* out) {
+  if (digits == kResultDigits) return numbertotext(value, out);
+  if (value == 0) {  // negative zero included, as above
+    out[0] = '0';
+    return 1;
+  }
+  // to_chars with a precision rounds the exact binary value as %.*G does.
+  const auto result =
+      std::to_chars(out, out + kNumberTextCapacity, value, std::chars_format::general, digits);
+  for (char* c = out; c != result.ptr; ++c)
+    if (*c == 'e') *c = 'E';
+  return static_cast<int>(result.ptr - out);
+}
+
 std::string numbertotext(double value) {
   std::array<char, kNumberTextCapacity> buffer;
   return std::string(buffer.data(), static_cast<size_t>(numbertotext(value, buffer.data())));

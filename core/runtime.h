@@ -37,10 +37,20 @@ double texttonumber(std::string_view text);
 // "." as the separator, exponent form below 1E-4 and from 1E15 on ("1.25E-07"). -0 shows "0".
 std::string numbertotext(double value);
 
-// The longest text numbertotext writes ("-1.79769313486232E+308"), with room to spare.
-inline constexpr int kNumberTextCapacity = 24;
+// The longest text numbertotext writes ("-1.7976931348623157E+308"), with room to spare.
+inline constexpr int kNumberTextCapacity = 28;
 // The same text written into `out`, which holds kNumberTextCapacity chars; returns its length.
 int numbertotext(double value, char* out);
+
+// The significant digits a result may show: the results' own 15 unless asked for 1 to 17 (17
+// tell every double apart).
+inline constexpr int kResultDigits = 15;
+inline constexpr int kFewestDigits = 1;
+inline constexpr int kMostDigits = 17;
+// The text of `value` with `digits` (kFewestDigits..kMostDigits) significant digits in the same
+// form: the double's exact value rounded once, half to even, no trailing zeros, exponent form
+// below 1E-4 and from 1E`digits` on. With kResultDigits it is numbertotext's text.
+int numbertotext(double value, int digits, char* out);
 
 // `value` rounded to `places` decimal places (0..15), the exact half going to the even
 // neighbour. The rounding is worked out on the double's exact binary value.

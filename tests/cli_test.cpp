@@ -149,6 +149,57 @@ TEST(Cli, GridMarksFailedCells) {
   EXPECT_NE(run.out.find("\nMeters\t!Type mismatch\t"), std::string::npos);
 }
 
+// By the definitions and with chosen digits; without the options the tables' figures stay.
+TEST(Cli, PreciseAndDigits) {
+  struct Case {
+    std::vector<std::string> arguments;
+    const char* out;
+  };
+  const Case cases[] = {
+      {{"-p", "12", "in", "ft"}, "1\n"},
+      {{"-p", "36", "in", "yd"}, "1\n"},
+      {{"-p", "1024", "MB", "GB"}, "1\n"},
+      {{"-p", "100", "F", "C"}, "37.7777777777778\n"},
+      {{"-p", "-40", "C", "F"}, "-40\n"},
+      {{"-p", "1", "B", "GB"}, "9.31322574615479E-10\n"},
+      {{"-p", "1", "ly", "km"}, "9460730472580.8\n"},
+      {{"-p", "1", "mm", "mi"}, "6.21371192237334E-07\n"},
+      {{"--digits", "3", "1", "mi", "km"}, "1.61\n"},
+      {{"--digits", "3", "1234.5", "m", "m"}, "1.23E+03\n"},
+      {{"-p", "--digits", "17", "1", "in", "m"}, "0.025399999999999999\n"},
+      {{"Length", "1", "Miles", "Meters", "--precise", "--digits=4"}, "1609\n"},
+      {{"12", "in", "ft"}, "0.99999996\n"},
+  };
+  for (const Case& c : cases) {
+    const CliRun run = cli(c.arguments);
+    EXPECT_EQ(run.out, c.out) << c.arguments[1] << ' ' << c.arguments[2];
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.err, "");
+  }
+  for (const char* wrong : {"0", "18", "x", "3.5", ""}) {
+    const CliRun run = cli({"--digits", wrong, "1", "m", "ft"});
+    EXPECT_EQ(run.code, 2) << wrong;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(lines(run.err), 1) << run.err;
+  }
+  EXPECT_EQ(cli({"1", "m", "ft", "--digits"}).code, 2);
+}
+
+// The tables' Length grid fails whole when one cell overflows; by the definitions only the cells
+// that overflow fail.
+TEST(Cli, PreciseGridCellsStandAlone) {
+  EXPECT_NE(cli({"--grid", "Length", "1e300"}).out.find("\nMeters\t!Floating-point error"),
+            std::string::npos);
+  const CliRun run = cli({"-p", "--grid", "Length", "1e300"});
+  EXPECT_EQ(run.code, 1);
+  EXPECT_NE(run.out.find("\nMeters\t!Floating-point error: the result is out of range\t1E+306\t"
+                         "1E+303\t1E+302\t1E+301\t1E+300\t1E+299\t"),
+            std::string::npos)
+      << run.out;
+  EXPECT_NE(run.out.find("\nLight years\t!Floating-point error: the result is out of range\t"),
+            std::string::npos);
+}
+
 TEST(Cli, Lists) {
   CliRun run = cli({"--list"});
   EXPECT_EQ(run.code, 0);

@@ -126,6 +126,37 @@ TEST(NumberToText, GeneralFormWithFifteenDigits) {
   for (const NumberCase& c : cases) EXPECT_EQ(numbertotext(c.value), c.text) << c.value;
 }
 
+// Any count of digits rounds the double's exact value once: 0.15 is a little below 0.15 and 2.5
+// an exact half, which goes to the even neighbour.
+TEST(NumberToText, ChosenDigitsRoundTheExactDouble) {
+  struct Case {
+    double value;
+    int digits;
+    const char* text;
+  };
+  const Case cases[] = {
+      {1.609344, 3, "1.61"},
+      {1234.5, 3, "1.23E+03"},
+      {0.0254, 17, "0.025399999999999999"},
+      {0.15, 1, "0.1"},
+      {2.5, 1, "2"},
+      {999.5, 3, "1E+03"},
+      {123456, 6, "123456"},
+      {1e6, 6, "1E+06"},
+      {0.0001, 2, "0.0001"},
+      {0.00001234, 3, "1.23E-05"},
+      {-0.0, 5, "0"},
+      {1.0 / 3, 17, "0.33333333333333331"},
+      {-DBL_MAX, 17, "-1.7976931348623157E+308"},
+      {4.9406564584124654e-324, 17, "4.9406564584124654E-324"},
+  };
+  for (const Case& c : cases) {
+    char text[kNumberTextCapacity];
+    EXPECT_EQ(std::string(text, static_cast<size_t>(numbertotext(c.value, c.digits, text))), c.text)
+        << c.value << " to " << c.digits;
+  }
+}
+
 TEST(NumberToText, IgnoresTheLocale) {
   const char* chosen = nullptr;
   for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "C.UTF-8"})

@@ -1,7 +1,8 @@
 // merovane-mangen TEMPLATE PAGE: writes the manual page merovane-convert(1) from its source (with
 // the version and date already filled in by the build), the line @UNITS@ replaced by every
-// category's units and the other names and symbols each answers to, from the unit data, and the
-// line @DEPARTURES@ by the list of the tables' figures that depart from the units' definitions.
+// category's units, the other names and symbols each answers to and its definition, from the
+// unit data, and the line @DEPARTURES@ by the list of the tables' figures that depart from the
+// units' definitions.
 #include <algorithm>
 #include <fstream>
 #include <iostream>
@@ -35,6 +36,9 @@ constexpr Escape kEscapes[] = {
     {U'\u00B5', "\\(mc"},  // µ, the micro sign
     {U'\u00C5', "\\(oA"},  // Å
     {U'\u00E9', "\\('e"},  // é
+    {U'\u00D7', "\\(mu"},  // ×
+    {U'\u00B2', "\\(S2"},  // ²
+    {U'\u00B3', "\\(S3"},  // ³
 };
 // clang-format on
 
@@ -111,6 +115,91 @@ std::string othernames(const Category& category, std::string_view unit) {
   return line.empty() ? "No other name." : line + ".";
 }
 
+// The unit every definition of a category is a multiple of.
+std::string_view referenceunit(CategoryId id) {
+  switch (id) {
+    case CategoryId::Area:
+      return "m²";
+    case CategoryId::BitsAndBytes:
+      return "bits";
+    case CategoryId::Density:
+      return "kg/m³";
+    case CategoryId::Energy:
+      return "J";
+    case CategoryId::Force:
+      return "N";
+    case CategoryId::Length:
+      return "m";
+    case CategoryId::Weight:
+      return "kg";
+    case CategoryId::Power:
+      return "W";
+    case CategoryId::Pressure:
+      return "Pa";
+    case CategoryId::Speed:
+      return "m/s";
+    case CategoryId::Temperature:
+      return "K";
+    case CategoryId::Volume:
+      return "m³";
+  }
+  return "";
+}
+
+// An exact product as written: "0.0254 × 12", "0.0254³", "5 / 9", "1" for an empty one.
+std::string producttext(const ExactProduct& product) {
+  std::string above, below;
+  for (int at = 0; at < product.count; ++at) {
+    const DecimalPower& term = product.terms[static_cast<size_t>(at)];
+    if (term.power == 0) continue;
+    const int power = term.power < 0 ? -term.power : term.power;
+    std::string& side = term.power > 0 ? above : below;
+    if (!side.empty()) side.append(term.power > 0 ? " × " : " / ");
+    side.append(term.decimal);
+    if (power == 2) side.append("²");
+    if (power == 3) side.append("³");
+    if (power > 3) side.append("^").append(std::to_string(power));
+  }
+  if (above.empty()) above.push_back('1');
+  if (!below.empty()) above.append(" / ").append(below);
+  return above;
+}
+
+bool iszero(const ExactProduct& product) {
+  return product.count == 1 &&
+         product.terms[0].decimal.find_first_not_of("0.") == std::string_view::npos;
+}
+
+// Running text as roff: each word as roff() writes it, the blanks between them free to break.
+std::string words(std::string_view text) {
+  std::string out;
+  for (size_t at = 0; at <= text.size();) {
+    const size_t end = std::min(text.find(' ', at), text.size());
+    if (!out.empty()) out += ' ';
+    out += roff(text.substr(at, end - at));
+    at = end + 1;
+  }
+  return out;
+}
+
+// "Defined as 0.0254 × 12 m." or, for a temperature scale, "Defined by kelvin = reading × 5 / 9
+// + 459.67 × 5 / 9."; nothing for a category without definitions.
+std::string definition(const Category& category, size_t unit) {
+  if (unit >= category.definitions.size()) return "";
+  const Definition& defined = category.definitions[unit];
+  std::string text;
+  if (category.id == CategoryId::Temperature) {
+    text = "Defined by kelvin = reading";
+    const std::string size = producttext(defined.size);
+    if (size != "1") text.append(" × ").append(size);
+    if (!iszero(defined.offset)) text.append(" + ").append(producttext(defined.offset));
+  } else {
+    text.append("Defined as ").append(producttext(defined.size)).append(" ");
+    text.append(referenceunit(category.id));
+  }
+  return words(text) + ".";
+}
+
 // The width of the widest listed unit, in characters.
 size_t widestunit() {
   size_t widest = 0;
@@ -132,8 +221,12 @@ void writeunits(std::ostream& out) {
   out << ".ad l\n";
   for (const Category& category : categories()) {
     out << ".PD\n.SS \"" << roff(category.caption) << "\"\n.PD 0\n";
-    for (std::string_view unit : category.units)
-      out << ".TP " << indent << '\n' << bold(unit) << '\n' << othernames(category, unit) << '\n';
+    for (size_t unit = 0; unit < category.units.size(); ++unit) {
+      const std::string_view name = category.units[unit];
+      out << ".TP " << indent << '\n' << bold(name) << '\n' << othernames(category, name) << '\n';
+      const std::string defined = definition(category, unit);
+      if (!defined.empty()) out << defined << '\n';
+    }
   }
   out << ".PD\n.ad b\n";
 }

@@ -1,0 +1,183 @@
+// Fuzzes precise conversions against an exact reference worked out here, in GMP rationals, from
+// the units' definitions (not from the ratio table the build writes): for a random pair of any
+// category, the result is the value times the definitions' ratio rounded once to a double, in one
+// multiplication; a temperature is within one unit in the last place of its exact value, and
+// exact where that is a double. A result that overflows fails as the tables' conversions fail.
+// The pair converter, the single cell and the chart agree, and the text has the digits asked for.
+//
+// Input: a category, two unit positions, a count of digits, then either a double's bits or a text.
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <limits>
+#include <optional>
+#include <string>
+
+#include "api/chart.h"
+#include "api/conversion.h"
+#include "categories/categories.h"
+#include "core/runtime.h"
+#include "fuzz/invariant.h"
+#include "fuzz/reference.h"
+
+namespace merovane::fuzz {
+namespace {
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+mpq_class exact(const ExactProduct& product) {
+  mpq_class value = 1;
+  for (int at = 0; at < product.count; ++at) {
+    const DecimalPower& term = product.terms[static_cast<size_t>(at)];
+    const Spelled constant = spelled(term.decimal);
+    require(constant.exact.has_value() && !constant.negative &&
+                (*constant.exact != 0 || term.power > 0),
+            "a definition's constant is a decimal, never negative, never 0 divided by",
+            [&] { return printable(term.decimal); });
+    for (int n = 0; n < std::abs(term.power); ++n)
+      value =
+          term.power > 0 ? mpq_class(value * *constant.exact) : mpq_class(value / *constant.exact);
+  }
+  return value;
+}
+
+// The double nearest to a positive rational, an exact half to the even neighbour.
+double nearest(const mpq_class& value) {
+  const double truncated = value.get_d();  // toward zero
+  return isnearest(truncated, value) ? truncated : std::nextafter(truncated, kInfinity);
+}
+
+std::string describe(const Category& category, int from, int to, const std::string& text) {
+  return std::string(category.caption) + " " + printable(text) + " from " +
+         std::string(category.units[static_cast<size_t>(from)]) + " to " +
+         std::string(category.units[static_cast<size_t>(to)]);
+}
+
+std::string shown(const Result& result) {
+  if (result.status() == Result::Status::Converted) return std::string(result.text());
+  if (result.status() == Result::Status::Nothing) return "(nothing)";
+  return "!" + result.error()->Description();
+}
+
+// The text %.*G gives, "-0" shown as "0": the form the results promise, from the C library.
+std::string printed(double value, int digits) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*G", digits, value == 0 ? 0.0 : value);
+  return text;
+}
+
+void check(const Category& category, int from, int to, int digits, const std::string& text) {
+  const std::span<const Definition> defined = category.definitions;
+  require(defined.size() == category.units.size(), "every unit has a definition",
+          [&] { return std::string(category.caption); });
+  const Options options{Mode::Precise, digits};
+  const Result result = convertcell(category, text, from, to, options);
+  const auto where = [&] { return describe(category, from, to, text) + ": " + shown(result); };
+  require(shown(PairConverter(category, from, to, options).convert(text)) == shown(result),
+          "the pair converter gives what the single cell gives", where);
+  require(shown(Chart(category, text, options).at(from, to)) == shown(result),
+          "the chart's cell gives what the single cell gives", where);
+
+  if (text.empty() && category.emptytext == EmptyText::ConvertsNothing) {
+    require(result.status() == Result::Status::Nothing, "an empty text converts nothing", where);
+    return;
+  }
+  double value;
+  try {
+    value = texttonumber(text);
+  } catch (const RuntimeError& error) {
+    require(result.status() == Result::Status::Failed && result.error()->kind() == error.kind(),
+            "a text that reads as no number fails as the tables' mode fails", where);
+    return;
+  }
+
+  const Definition& source = defined[static_cast<size_t>(from)];
+  const Definition& destination = defined[static_cast<size_t>(to)];
+  const bool affine = category.id == CategoryId::Temperature && from != to;
+  // The expected double (nullopt where the product overflows), or for a temperature the exact
+  // value the result must come within one unit in the last place of.
+  std::optional<double> expected;
+  std::optional<mpq_class> truth;
+  if (from == to) {
+    expected = value;
+  } else if (!affine) {
+    const double ratio = nearest(exact(source.size) / exact(destination.size));
+    const double product = value * ratio;
+    if (std::isfinite(product)) expected = product;
+  } else {
+    truth =
+        (mpq_class(value) * exact(source.size) + exact(source.offset) - exact(destination.offset)) /
+        exact(destination.size);
+  }
+  const bool failed = result.status() == Result::Status::Failed &&
+                      result.error()->kind() == ErrorKind::FloatingPoint;
+  if (truth) {
+    // Within one unit in the last place of the largest double the result may overflow or not.
+    const mpq_class magnitude = abs(*truth);
+    const mpq_class largest(std::numeric_limits<double>::max());
+    const mpq_class unit = 2 * (overflowthreshold() - largest);  // 2^971
+    if (magnitude > largest - unit && magnitude <= largest + unit) return;
+    if (magnitude > largest) {
+      require(failed, "a temperature beyond the doubles fails with the floating-point error",
+              where);
+      return;
+    }
+  } else if (!expected) {
+    require(failed, "a product beyond the doubles fails with the floating-point error", where);
+    return;
+  }
+  require(result.status() == Result::Status::Converted, "a precise conversion converts", where);
+
+  // The result read back from 17 digits, which every double keeps.
+  const double got =
+      texttonumber(shown(convertcell(category, text, from, to, {Mode::Precise, kMostDigits})));
+  if (truth) {
+    const bool representable = abs(*truth) == mpq_class(nearest(abs(*truth)));
+    require(representable ? mpq_class(got) == *truth
+                          : mpq_class(std::nextafter(got, -kInfinity)) < *truth &&
+                                *truth < mpq_class(std::nextafter(got, kInfinity)),
+            representable ? "a temperature that is a double comes out exact"
+                          : "a temperature is within one unit in the last place",
+            [&] { return where() + ", exact " + truth->get_str(); });
+    expected = got;
+  } else {
+    require(std::bit_cast<std::uint64_t>(got == 0 ? 0.0 : got) ==
+                std::bit_cast<std::uint64_t>(*expected == 0 ? 0.0 : *expected),
+            "the result is the value times the correctly rounded ratio",
+            [&] { return where() + ", expected " + printed(*expected, 17); });
+  }
+  require(std::string(result.text()) == printed(*expected, digits),
+          "the text is the result with the digits asked for",
+          [&] { return where() + ", expected " + printed(*expected, digits); });
+}
+
+}  // namespace
+}  // namespace merovane::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
+  using namespace merovane;
+  FuzzedDataProvider input(data, size);
+  const Category& category =
+      categories()[input.ConsumeIntegralInRange<size_t>(0, kCategoryCount - 1)];
+  const int units = static_cast<int>(category.units.size());
+  const int from = input.ConsumeIntegralInRange(0, units - 1);
+  const int to = input.ConsumeIntegralInRange(0, units - 1);
+  const int digits = input.ConsumeIntegralInRange(kFewestDigits, kMostDigits);
+  std::string text;
+  if (input.ConsumeBool()) {
+    // Any finite double, written so that it reads back exactly.
+    const double value = std::bit_cast<double>(input.ConsumeIntegral<std::uint64_t>());
+    if (!std::isfinite(value)) return 0;
+    char written[32];
+    std::snprintf(written, sizeof written, "%.17G", value);
+    text = written;
+  } else {
+    text = input.ConsumeRandomLengthString(64);
+  }
+  fuzz::check(category, from, to, digits, text);
+  return 0;
+}

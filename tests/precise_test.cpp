@@ -1,0 +1,130 @@
+// Precise conversions through the API: temperature readings whose exact result is whole come out
+// whole, a conversion fails only on its own result, and the one-value, pair and chart paths agree
+// in every mode and with any digits.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "api/chart.h"
+#include "api/conversion.h"
+#include "categories/categories.h"
+
+namespace merovane {
+namespace {
+
+constexpr Options kPrecise{Mode::Precise};
+
+std::string shown(const Result& result) {
+  if (result.status() == Result::Status::Converted) return std::string(result.text());
+  if (!result.error()) return "nothing";
+  std::string text = "!";
+  return text.append(result.error()->Description());
+}
+
+int scale(std::string_view name) {
+  const Category& temperature = category(CategoryId::Temperature);
+  for (size_t at = 0; at < temperature.units.size(); ++at)
+    if (temperature.units[at] == name) return static_cast<int>(at);
+  throw std::invalid_argument("no such scale");
+}
+
+// destination = (p * reading + r) / q between scales, from the scales' textbook relations.
+TEST(Precise, WholeTemperaturesComeOutExact) {
+  struct Map {
+    const char *from, *to;
+    long long p, r, q;
+  };
+  const Map maps[] = {
+      {"Celsius", "Fahrenheit", 9, 160, 5},
+      {"Fahrenheit", "Celsius", 5, -160, 9},
+      {"Celsius", "Kelvin", 20, 5463, 20},
+      {"Kelvin", "Celsius", 20, -5463, 20},
+      {"Celsius", "Reaumur", 4, 0, 5},
+      {"Reaumur", "Fahrenheit", 9, 128, 4},
+      {"Kelvin", "Rankine", 9, 0, 5},
+      {"Rankine", "Fahrenheit", 100, -45967, 100},
+      {"Fahrenheit", "Kelvin", 100, 45967, 180},
+  };
+  const Category& temperature = category(CategoryId::Temperature);
+  for (const Map& map : maps) {
+    const PairConverter converter(temperature, scale(map.from), scale(map.to), kPrecise);
+    for (long long reading = -1000; reading <= 1000; ++reading) {
+      const long long numerator = map.p * reading + map.r;
+      if (numerator % map.q != 0) continue;
+      EXPECT_EQ(shown(converter.convert(std::to_string(reading))),
+                std::to_string(numerator / map.q))
+          << reading << ' ' << map.from << " to " << map.to;
+    }
+  }
+  EXPECT_EQ(shown(convertcell(temperature, "0", scale("Celsius"), scale("Kelvin"), kPrecise)),
+            "273.15");
+}
+
+// A reading is not refused because an intermediate product would overflow; only a result that
+// does is.
+TEST(Precise, FailsOnlyOnItsOwnResult) {
+  struct Case {
+    CategoryId category;
+    const char *value, *from, *to, *shows;
+  };
+  const Case cases[] = {
+      {CategoryId::Temperature, "1.7e308", "Fahrenheit", "Celsius", "9.44444444444444E+307"},
+      {CategoryId::Temperature, "1.7e308", "Celsius", "Fahrenheit",
+       "!Floating-point error: the result is out of range"},
+      {CategoryId::Length, "1e300", "Miles", "Meters", "1.609344E+303"},
+      {CategoryId::Length, "1e300", "Light years", "Meters",
+       "!Floating-point error: the result is out of range"},
+      {CategoryId::Length, "1/2", "Meters", "Meters", "!Type mismatch"},
+      {CategoryId::Length, "1e999", "Meters", "Meters", "!Overflow"},
+  };
+  for (const Case& c : cases) {
+    const Category& in = category(c.category);
+    int from = -1, to = -1;
+    for (size_t at = 0; at < in.units.size(); ++at) {
+      if (in.units[at] == c.from) from = static_cast<int>(at);
+      if (in.units[at] == c.to) to = static_cast<int>(at);
+    }
+    EXPECT_EQ(shown(convertcell(in, c.value, from, to, kPrecise)), c.shows)
+        << c.value << ' ' << c.from << " to " << c.to;
+  }
+}
+
+TEST(Precise, OneValuePairAndChartAgree) {
+  const std::vector<std::string> values = {"", "x", "1", "-2.5", "0.1", "1e-300", "3e305"};
+  for (const Options options : {kPrecise, Options{Mode::Tables, 4}, Options{Mode::Precise, 17}})
+    for (const Category& category : categories()) {
+      const int units = static_cast<int>(category.units.size());
+      std::vector<Chart> charts;
+      for (const std::string& value : values) charts.emplace_back(category, value, options);
+      for (int from = 0; from < units; ++from)
+        for (int to = 0; to < units; ++to) {
+          const PairConverter converter(category, from, to, options);
+          for (size_t at = 0; at < values.size(); ++at) {
+            const std::string cell = shown(convertcell(category, values[at], from, to, options));
+            SCOPED_TRACE(std::string(category.caption) + " \"" + values[at] + "\" " +
+                         std::to_string(from) + " to " + std::to_string(to));
+            EXPECT_EQ(shown(converter.convert(values[at])), cell);
+            EXPECT_EQ(shown(convertvalue(category, values[at], from, to, options)), cell);
+            EXPECT_EQ(shown(charts[at].at(from, to)), cell);
+            if (from == to && options.digits == 17 && at == 4) {
+              EXPECT_EQ(cell, "0.10000000000000001");  // the value unchanged
+            }
+          }
+        }
+    }
+}
+
+TEST(Precise, DigitsOutsideOneToSeventeenAreRefused) {
+  const Category& length = category(CategoryId::Length);
+  for (const int digits : {0, 18, -1}) {
+    const Options options{Mode::Precise, digits};
+    EXPECT_THROW(PairConverter(length, 0, 1, options), std::out_of_range);
+    EXPECT_THROW(convertcell(length, "1", 0, 1, options), std::out_of_range);
+    EXPECT_THROW(Chart(length, "1", options), std::out_of_range);
+  }
+}
+
+}  // namespace
+}  // namespace merovane
