@@ -270,7 +270,8 @@ std::string unroff(std::string_view line) {
   static const std::pair<std::string_view, std::string_view> kEscapes[] = {
       {"\\%", ""},    {"\\fB", ""},   {"\\fR", ""},       {"\\ ", " "},
       {"\\-", "-"},   {"\\(aq", "'"}, {"\\(dq", "\""},    {"\\(mc", "µ"},
-      {"\\(de", "°"}, {"\\(oA", "Å"}, {"\\[u00B3]", "³"}, {"\\[u00D7]", "×"}};
+      {"\\(de", "°"}, {"\\(oA", "Å"}, {"\\[u00B3]", "³"}, {"\\[u00D7]", "×"},
+      {"\\(S2", "²"}, {"\\(S3", "³"},     {"\\(mu", "×"},   {"\\('e", "é"}};
   std::string text;
   for (size_t at = 0; at < line.size();) {
     bool escaped = false;
