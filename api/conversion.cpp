@@ -43,16 +43,36 @@ double gridlimit(const ConversionTable& table, double sign) {
   return value(good);
 }
 
+// The first error a cell of the grid raises for `value`, which some cell does not convert.
+RuntimeError griderror(const ConversionTable& table, double value) {
+  try {
+    for (int source = 0; source < table.units(); ++source)
+      for (int destination = 0; destination < table.units(); ++destination)
+        table.convert(source, destination, value);
+  } catch (const RuntimeError& error) {
+    return error;
+  }
+  return RuntimeError(ErrorKind::FloatingPoint, kFloatingPoint);
+}
+
 // What convertvalue gives, from the selected cell alone: `gridconverts(number)` tells whether a
 // result grid converts the number in every cell; when it does not, the engine tells how it fails.
+// A scale reads the value in a multiple of the source unit and writes it in one of the
+// destination unit; a result grid then fails as its cells fail for the scaled value.
 template <class GridConverts>
 Result convertselected(const Category& category, std::string_view value, int from, int to,
-                       GridConverts gridconverts) {
+                       Scale scale, GridConverts gridconverts) {
   if (value.empty() && category.emptytext == EmptyText::ConvertsNothing) return Result::nothing();
   try {
     const double number = texttonumber(value);
-    if (isgrid(category) && !gridconverts(number)) return convertvalue(category, value, from, to);
-    return Result::converted(category.table().convert(from, to, number));
+    if (scale.identity()) {
+      if (isgrid(category) && !gridconverts(number)) return convertvalue(category, value, from, to);
+      return Result::converted(category.table().convert(from, to, number));
+    }
+    const double scaled = checkfloat(number * scale.from);
+    if (isgrid(category) && !gridconverts(scaled))
+      return Result::failed(griderror(category.table(), scaled));
+    return Result::converted(checkfloat(category.table().convert(from, to, scaled) / scale.to));
   } catch (const RuntimeError& error) {
     return Result::failed(error);
   }
@@ -93,8 +113,8 @@ Result convertvalue(const Category& category, std::string_view value, int from, 
   return Result::converted(destinationbox.Text());
 }
 
-PairConverter::PairConverter(const Category& category, int from, int to)
-    : category_(&category), from_(from), to_(to) {
+PairConverter::PairConverter(const Category& category, int from, int to, Scale scale)
+    : category_(&category), from_(from), to_(to), scale_(scale) {
   const int units = static_cast<int>(category.units.size());
   if (from < 0 || from >= units || to < 0 || to >= units)
     throw std::out_of_range("no such unit position");
@@ -105,12 +125,17 @@ PairConverter::PairConverter(const Category& category, int from, int to)
 }
 
 Result PairConverter::convert(std::string_view value) const {
-  return convertselected(*category_, value, from_, to_,
+  return convertselected(*category_, value, from_, to_, scale_,
                          [this](double number) { return number >= lowest_ && number <= highest_; });
 }
 
 Result convertcell(const Category& category, std::string_view value, int from, int to) {
-  return convertselected(category, value, from, to, [&category](double number) {
+  return convertcell(category, value, from, to, Scale{});
+}
+
+Result convertcell(const Category& category, std::string_view value, int from, int to,
+                   Scale scale) {
+  return convertselected(category, value, from, to, scale, [&category](double number) {
     return gridconverts(category.table(), number);
   });
 }

@@ -44,16 +44,31 @@ class Result {
 // destination list: what a click in either list shows.
 Result convertvalue(const Category& category, std::string_view value, int from, int to);
 
+// The sizes of the units a conversion reads and writes in the listed units they multiply: 1 for
+// a listed unit, 1000 for kWh converted as Watt-hours.
+struct Scale {
+  double from = 1;
+  double to = 1;
+  bool identity() const { return from == 1 && to == 1; }
+};
+
 // The same result as convertvalue, working out only the selected cell of a result grid (and
 // whether any other cell fails) instead of the texts of all of them.
 Result convertcell(const Category& category, std::string_view value, int from, int to);
+
+// A conversion from or to a multiple of a listed unit: the pair `from` to `to` of the listed
+// units, with the value read multiplied by scale.from first and the result divided by scale.to
+// after, each in one floating-point operation under the floating-point check. With the identity
+// scale, what convertcell gives.
+Result convertcell(const Category& category, std::string_view value, int from, int to, Scale scale);
 
 // Many values of one pair, converted one at a time with what the pair needs worked out once:
 // the same results as convertvalue, without computing a result grid's other cells.
 class PairConverter {
  public:
   // Throws std::out_of_range when `from` or `to` is not a position in the category's list.
-  PairConverter(const Category& category, int from, int to);
+  // A scale other than the identity converts from or to multiples, as convertcell does.
+  PairConverter(const Category& category, int from, int to, Scale scale = {});
 
   Result convert(std::string_view value) const;
 
@@ -66,6 +81,7 @@ class PairConverter {
  private:
   const Category* category_;
   int from_, to_;
+  Scale scale_;
   // For a result grid, the values between these two fail in no cell; past them some cell
   // overflows, and so every pair fails.
   double lowest_ = 0, highest_ = 0;

@@ -49,6 +49,18 @@ constexpr std::array<UnitName, 15> kNames = {{
 }};
 // clang-format on
 
+// Exact multiples of listed units.
+// clang-format off
+constexpr std::array<Multiple, 6> kMultiples = {{
+    multiple(symbol("kWh", "Watt-hours"), 1000, "1000"),
+        multiple(name("Kilowatt-hours", "Watt-hours"), 1000, "1000"),
+        multiple(name("Kilowatt-hour", "Watt-hours"), 1000, "1000"),
+    multiple(symbol("MWh", "Watt-hours"), 1000000, "1000000"),
+        multiple(name("Megawatt-hours", "Watt-hours"), 1000000, "1000000"),
+        multiple(name("Megawatt-hour", "Watt-hours"), 1000000, "1000000"),
+}};
+// clang-format on
+
 // The 72 constants, each held as the literal the table writes.
 const ConversionTable& energytable() {
   static const ConversionTable table = literaltable(kConstants);
@@ -67,6 +79,7 @@ const Category& energycategory() {
       .failures = FailureDisplay::Silent,
       .emptytext = EmptyText::Read,
       .names = kNames,
+      .multiples = kMultiples,
   };
   return category;
 }

@@ -4,6 +4,7 @@
 
 #include "categories/onwindow.h"
 #include "categories/prebuilt.h"
+#include "categories/writtenforms.h"
 
 namespace merovane {
 namespace {
@@ -44,6 +45,19 @@ constexpr std::array<UnitName, 44> kNames = {{
 }};
 // clang-format on
 
+// Exact multiples of listed units, and the British spelling.
+// clang-format off
+constexpr std::array<Multiple, 7> kMultiples = {{
+    multiple(symbol("nm", "Angstroms"), 10, "10"),
+        multiple(name("Nanometers", "Angstroms"), 10, "10"),
+        multiple(name("Nanometer", "Angstroms"), 10, "10"),
+    multiple(symbol("nmi", "Meters"), 1852, "1852"), multiple(symbol("NM", "Meters"), 1852, "1852"),
+        multiple(name("Nautical miles", "Meters"), 1852, "1852"),
+        multiple(name("Nautical mile", "Meters"), 1852, "1852"),
+}};
+// clang-format on
+constexpr std::array<WrittenForm, 1> kWrittenForms = {kMetre};
+
 // The 462 constants, built from the millimeter column by the table's rule when the program is
 // built.
 const ConversionTable& lengthtable() {
@@ -64,6 +78,8 @@ const Category& lengthcategory() {
       .failures = FailureDisplay::Silent,
       .emptytext = EmptyText::ConvertsNothing,
       .names = kNames,
+      .multiples = kMultiples,
+      .writtenforms = kWrittenForms,
   };
   return category;
 }

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "categories/onwindow.h"
+#include "categories/writtenforms.h"
 #include "core/form.h"
 
 namespace merovane {
@@ -59,6 +60,21 @@ constexpr std::array<UnitName, 26> kNames = {{
 }};
 // clang-format on
 
+// Exact multiples of listed units: the bar, the torr (an atmosphere's 760th part) and the
+// millimetre of mercury (an inch of mercury's 25.4th part, so that an inch is 25.4 of them).
+// clang-format off
+constexpr std::array<Multiple, 7> kMultiples = {{
+    multiple(name("Bar", "Millibars/Hectopascals"), 1000, "1000"),
+        multiple(name("Bars", "Millibars/Hectopascals"), 1000, "1000"),
+    multiple(name("Torr", "Atmospheres"), 1.0 / 760, "1", "760"),
+    multiple(symbol("mmHg", "Inches of mercury in (Hg)"), 1 / 25.4, "1", "25.4"),
+        multiple(name("Millimeters of mercury", "Inches of mercury in (Hg)"), 1 / 25.4, "1", "25.4"),
+        multiple(name("Millimeter of mercury", "Inches of mercury in (Hg)"), 1 / 25.4, "1", "25.4"),
+        multiple(name("Millimeters of Hg", "Inches of mercury in (Hg)"), 1 / 25.4, "1", "25.4"),
+}};
+// clang-format on
+constexpr std::array<WrittenForm, 1> kWrittenForms = {kMetre};
+
 // The 72 constants as the table writes them, each a single product.
 const ConversionTable& pressuretable() {
   static const ConversionTable table = buildpressuretable();
@@ -77,6 +93,8 @@ const Category& pressurecategory() {
       .failures = FailureDisplay::Silent,
       .emptytext = EmptyText::Read,
       .names = kNames,
+      .multiples = kMultiples,
+      .writtenforms = kWrittenForms,
   };
   return category;
 }

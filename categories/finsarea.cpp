@@ -3,6 +3,7 @@
 #include <array>
 
 #include "categories/onwindow.h"
+#include "categories/writtenforms.h"
 #include "core/form.h"
 
 namespace merovane {
@@ -74,6 +75,10 @@ constexpr std::array<UnitName, 23> kNames = {{
 }};
 // clang-format on
 
+// British spellings, and a square written m^2, m² or sq m.
+constexpr std::array<WrittenForm, 4> kWrittenForms = {kMetre, kCaretSquared, kSuperscriptSquared,
+                                                      kSquare};
+
 // The 132 constants, each exactly as the system has always multiplied by it.
 const ConversionTable& areatable() {
   static const ConversionTable table = buildareatable();
@@ -92,6 +97,7 @@ const Category& areacategory() {
       .failures = FailureDisplay::Silent,
       .emptytext = EmptyText::Read,
       .names = kNames,
+      .writtenforms = kWrittenForms,
   };
   return category;
 }
