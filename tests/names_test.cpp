@@ -194,6 +194,14 @@ TEST(UnitNames, TheCommandLineTakesThem) {
       {{"Volume", "1", "cu in", "cm^3"}, 0, "16.387064\n", ""},
       {{"1", "sq ft", "in²"}, 0, "144\n", ""},
       {{"1", "m³", "litres"}, 0, "1000\n", ""},
+      {{"1e308", "kWh", "J"},
+       1,
+       "",
+       "cannot convert \"1e308\": Floating-point error: the result is out of range\n"},
+      {{"Length", "1e300", "nmi", "ly"},
+       1,
+       "",
+       "Floating-point error: the result is out of range\n"},
       // What does not name one unit.
       {{"1", "mB", "KB"}, 2, "", "unknown unit \"mB\"; did you mean Mb or MB?\n"},
       {{"1", "mi", "kg"}, 2, "", "\"mi\" is a unit of Length and \"kg\" of Weight"},
@@ -254,6 +262,19 @@ TEST(UnitNames, ANewNamePrintsWhatItsListedFormPrints) {
     EXPECT_EQ(run.out, expected.out);
     EXPECT_EQ(run.err, "");
   }
+}
+
+// --list shows a unit's multiples after its other names, with their exact factors.
+TEST(UnitNames, TheListShowsMultiplesBesideTheirUnit) {
+  const std::string pressure = cli({"--list", "Pressure"}).out;
+  EXPECT_NE(pressure.find("\nAtmospheres\tatm, Atmosphere\tTorr = 1/760 Atmospheres\n"),
+            std::string::npos)
+      << pressure;
+  const std::string energy = cli({"--list", "Energy"}).out;
+  EXPECT_NE(energy.find("\nWatt-hours\tWh, Watt-hour\tkWh, Kilowatt-hours, Kilowatt-hour = 1000 "
+                        "Watt-hours; MWh, Megawatt-hours, Megawatt-hour = 1000000 Watt-hours\n"),
+            std::string::npos)
+      << energy;
 }
 
 // A stream of values read in a multiple: one line out for each line in.
