@@ -42,7 +42,8 @@ struct Answer {
   enum class Kind : std::uint8_t {
     Unit,       // units.front()
     Ambiguous,  // units: every unit it may mean, each picked by its name()
-    Unknown,    // suggestions: up to five nearest names, nearest first (maybe none)
+    Unknown,    // suggestions: up to five names, maybe none: the symbols a change of case
+                // would have read it as, then the nearest names, nearest first
   };
   Kind kind = Kind::Unknown;
   std::vector<UnitChoice> units;
