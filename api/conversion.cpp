@@ -44,17 +44,38 @@ double gridlimit(const ConversionTable& table, double sign) {
   return value(good);
 }
 
+// The first error a cell of the grid raises for `value`, which some cell does not convert.
+RuntimeError griderror(const ConversionTable& table, double value) {
+  try {
+    for (int source = 0; source < table.units(); ++source)
+      for (int destination = 0; destination < table.units(); ++destination)
+        table.convert(source, destination, value);
+  } catch (const RuntimeError& error) {
+    return error;
+  }
+  return RuntimeError(ErrorKind::FloatingPoint, kFloatingPoint);
+}
+
 // What convertvalue gives, from the selected cell alone: `gridconverts(number)` tells whether a
 // result grid converts the number in every cell; when it does not, the engine tells how it fails.
+// A scale reads the value in a multiple of the source unit and writes it in one of the
+// destination unit; a result grid then fails as its cells fail for the scaled value.
 template <class GridConverts>
 Result convertselected(const Category& category, std::string_view value, int from, int to,
-                       int digits, GridConverts gridconverts) {
+                       int digits, Scale scale, GridConverts gridconverts) {
   if (convertsnothing(category, value)) return Result::nothing();
   try {
     const double number = texttonumber(value);
-    if (failswhole(category) && !gridconverts(number))
-      return convertvalue(category, value, from, to);
-    return Result::converted(category.table().convert(from, to, number), digits);
+    if (scale.identity()) {
+      if (failswhole(category) && !gridconverts(number))
+        return convertvalue(category, value, from, to);
+      return Result::converted(category.table().convert(from, to, number), digits);
+    }
+    const double scaled = checkfloat(number * scale.fromfactor());
+    if (failswhole(category) && !gridconverts(scaled))
+      return Result::failed(griderror(category.table(), scaled));
+    return Result::converted(
+        checkfloat(category.table().convert(from, to, scaled) / scale.tofactor()), digits);
   } catch (const RuntimeError& error) {
     return Result::failed(error);
   }
@@ -110,13 +131,14 @@ Result convertvalue(const Category& category, std::string_view value, int from, 
   return Result::converted(destinationbox.Text());
 }
 
-PairConverter::PairConverter(const Category& category, int from, int to, Options options)
-    : category_(&category), from_(from), to_(to), options_(options) {
+PairConverter::PairConverter(const Category& category, int from, int to, Options options,
+                             Scale scale)
+    : category_(&category), from_(from), to_(to), options_(options), scale_(scale) {
   const int units = static_cast<int>(category.units.size());
   if (from < 0 || from >= units || to < 0 || to >= units)
     throw std::out_of_range("no such unit position");
   checkoptions(options);
-  if (options.mode == Mode::Precise) precise_ = precisemap(category, from, to);
+  if (options.mode == Mode::Precise) precise_ = precisemap(category, from, to, scale);
   if (failswhole(category, options.mode)) {
     lowest_ = gridlimit(category.table(), -1);
     highest_ = gridlimit(category.table(), 1);
@@ -126,16 +148,18 @@ PairConverter::PairConverter(const Category& category, int from, int to, Options
 Result PairConverter::convert(std::string_view value) const {
   if (options_.mode == Mode::Precise)
     return convertprecisely(*category_, value, precise_, options_.digits);
-  return convertselected(*category_, value, from_, to_, options_.digits,
+  return convertselected(*category_, value, from_, to_, options_.digits, scale_,
                          [this](double number) { return number >= lowest_ && number <= highest_; });
 }
 
 Result convertcell(const Category& category, std::string_view value, int from, int to,
-                   Options options) {
+                   Options options, Scale scale) {
   checkoptions(options);
   if (options.mode == Mode::Precise)
-    return convertprecisely(category, value, precisemap(category, from, to), options.digits);
-  return convertselected(category, value, from, to, options.digits, [&category](double number) {
+    return convertprecisely(category, value, precisemap(category, from, to, scale),
+                            options.digits);
+  return convertselected(category, value, from, to, options.digits, scale,
+                         [&category](double number) {
     return gridconverts(category.table(), number);
   });
 }

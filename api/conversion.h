@@ -57,17 +57,35 @@ class Result {
 Result convertvalue(const Category& category, std::string_view value, int from, int to,
                     Options options = {});
 
+// The multiples of the listed units a conversion reads and writes, each of the category's own
+// list of multiples; none for the listed units themselves (kWh is read as 1000 Watt-hours).
+struct Scale {
+  const Multiple* from = nullptr;
+  const Multiple* to = nullptr;
+  double fromfactor() const { return from != nullptr ? from->factor : 1; }
+  double tofactor() const { return to != nullptr ? to->factor : 1; }
+  bool identity() const { return from == nullptr && to == nullptr; }
+};
+
 // The same result as convertvalue, working out only the selected cell of a result grid (and
 // whether any other cell fails) instead of the texts of all of them.
+//
+// With a scale, a conversion from or to a multiple of a listed unit: in the tables' mode the pair
+// `from` to `to` of the listed units, with the value read multiplied by the source multiple's
+// factor first and the result divided by the destination's after, each in one floating-point
+// operation under the floating-point check; in precise mode the multiples' exact factors join
+// the pair's exact ratio, still rounded once.
 Result convertcell(const Category& category, std::string_view value, int from, int to,
-                   Options options = {});
+                   Options options = {}, Scale scale = {});
 
 // Many values of one pair, converted one at a time with what the pair needs worked out once:
 // the same results as convertvalue, without computing a result grid's other cells.
 class PairConverter {
  public:
   // Throws std::out_of_range when `from` or `to` is not a position in the category's list.
-  PairConverter(const Category& category, int from, int to, Options options = {});
+  // A scale other than the identity converts from or to multiples, as convertcell does.
+  PairConverter(const Category& category, int from, int to, Options options = {},
+                Scale scale = {});
 
   Result convert(std::string_view value) const;
 
@@ -82,6 +100,7 @@ class PairConverter {
   const Category* category_;
   int from_, to_;
   Options options_;
+  Scale scale_;
   PreciseMap precise_ = PreciseMap::unchanged();  // the pair's map, in precise mode
   // For a result grid in the tables' mode, the values between these two fail in no cell; past them
   // some cell overflows, and so every pair fails.

@@ -6,8 +6,9 @@
 
 namespace merovane {
 
-// The precise map from unit `from` to unit `to` of `category` (positions in its list).
-PreciseMap precisemap(const Category& category, int from, int to);
+// The precise map from unit `from` to unit `to` of `category` (positions in its list), or from
+// and to the scale's multiples of them.
+PreciseMap precisemap(const Category& category, int from, int to, Scale scale = {});
 
 // Throws std::out_of_range when the options ask for digits outside kFewestDigits..kMostDigits.
 void checkoptions(const Options& options);

@@ -183,27 +183,27 @@ ConversionTable buildbittable() {
 
 // The symbols and other names the units answer to, one unit a line.
 // clang-format off
-constexpr std::array<UnitName, 44> kNames = {{
+constexpr std::array<UnitName, 50> kNames = {{
     symbol("b", "Bits(b)"), name("Bits", "Bits(b)"), name("Bit", "Bits(b)"),
     symbol("B", "Bytes(B)"), name("Bytes", "Bytes(B)"), name("Byte", "Bytes(B)"),
     symbol("kb", "Kilobits(Kb)"), symbol("Kb", "Kilobits(Kb)"), name("Kilobits", "Kilobits(Kb)"),
         name("Kilobit", "Kilobits(Kb)"),
-    symbol("kB", "Kilobytes(KB)"), symbol("KB", "Kilobytes(KB)"),
+    symbol("kB", "Kilobytes(KB)"), symbol("KB", "Kilobytes(KB)"), symbol("KiB", "Kilobytes(KB)"),
         name("Kilobytes", "Kilobytes(KB)"), name("Kilobyte", "Kilobytes(KB)"),
     symbol("Mb", "Megabits(Mb)"), name("Megabits", "Megabits(Mb)"), name("Megabit", "Megabits(Mb)"),
-    symbol("MB", "Megabytes(MB)"), name("Megabytes", "Megabytes(MB)"),
+    symbol("MB", "Megabytes(MB)"), symbol("MiB", "Megabytes(MB)"), name("Megabytes", "Megabytes(MB)"),
         name("Megabyte", "Megabytes(MB)"),
     symbol("Gb", "Gigabits(Gb)"), name("Gigabits", "Gigabits(Gb)"), name("Gigabit", "Gigabits(Gb)"),
-    symbol("GB", "Gigabytes(GB)"), name("Gigabytes", "Gigabytes(GB)"),
+    symbol("GB", "Gigabytes(GB)"), symbol("GiB", "Gigabytes(GB)"), name("Gigabytes", "Gigabytes(GB)"),
         name("Gigabyte", "Gigabytes(GB)"),
     symbol("Tb", "Terabits(Tb)"), name("Terabits", "Terabits(Tb)"), name("Terabit", "Terabits(Tb)"),
-    symbol("TB", "Terabytes(TB)"), name("Terabytes", "Terabytes(TB)"),
+    symbol("TB", "Terabytes(TB)"), symbol("TiB", "Terabytes(TB)"), name("Terabytes", "Terabytes(TB)"),
         name("Terabyte", "Terabytes(TB)"),
     symbol("Pb", "Petabits(Pt)"), name("Petabits", "Petabits(Pt)"), name("Petabit", "Petabits(Pt)"),
-    symbol("PB", "Petabytes(PT)"), name("Petabytes", "Petabytes(PT)"),
+    symbol("PB", "Petabytes(PT)"), symbol("PiB", "Petabytes(PT)"), name("Petabytes", "Petabytes(PT)"),
         name("Petabyte", "Petabytes(PT)"),
     symbol("Eb", "Exabits(Eb)"), name("Exabits", "Exabits(Eb)"), name("Exabit", "Exabits(Eb)"),
-    symbol("EB", "Exabytes(EB)"), name("Exabytes", "Exabytes(EB)"), name("Exabyte", "Exabytes(EB)"),
+    symbol("EB", "Exabytes(EB)"), symbol("EiB", "Exabytes(EB)"), name("Exabytes", "Exabytes(EB)"), name("Exabyte", "Exabytes(EB)"),
 }};
 // clang-format on
 

@@ -4,6 +4,7 @@
 
 #include "categories/onwindow.h"
 #include "categories/prebuilt.h"
+#include "categories/writtenforms.h"
 #include "core/form.h"
 
 namespace merovane {
@@ -40,6 +41,10 @@ constexpr std::array<UnitName, 42> kNames = {{
 }};
 // clang-format on
 
+// British spellings, and a cube written m^3 or m³.
+constexpr std::array<WrittenForm, 4> kWrittenForms = {kMetre, kLitre, kCaretCubed,
+                                                      kSuperscriptCubed};
+
 // The 272 pairs: constants built from the kilograms per cubic meter column by the table's rule
 // when the program is built, 26 unchanged pairs between units of one size, and four listed
 // exceptions.
@@ -62,6 +67,7 @@ const Category& densitycategory() {
       .emptytext = EmptyText::Read,
       .names = kNames,
       .definitions = kDensityDefinitions,
+      .writtenforms = kWrittenForms,
   };
   return category;
 }

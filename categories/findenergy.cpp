@@ -67,6 +67,7 @@ const Category& energycategory() {
       .emptytext = EmptyText::Read,
       .names = kNames,
       .definitions = kEnergyDefinitions,
+      .multiples = kEnergyMultiples,
   };
   return category;
 }

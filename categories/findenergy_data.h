@@ -7,6 +7,7 @@
 
 #include "categories/baseconstants.h"
 #include "core/definition.h"
+#include "core/unitname.h"
 
 namespace merovane {
 
@@ -32,5 +33,17 @@ inline constexpr std::array<Definition, 9> kEnergyDefinitions = [] {
       {base::kHorsepowerMechanical * exact("3600")},
   }};
 }();
+
+// Exact multiples of listed units: the factor as a conversion multiplies by it and exactly.
+// clang-format off
+inline constexpr std::array<Multiple, 6> kEnergyMultiples = {{
+    multiple(symbol("kWh", "Watt-hours"), 1000, "1000"),
+        multiple(name("Kilowatt-hours", "Watt-hours"), 1000, "1000"),
+        multiple(name("Kilowatt-hour", "Watt-hours"), 1000, "1000"),
+    multiple(symbol("MWh", "Watt-hours"), 1000000, "1000000"),
+        multiple(name("Megawatt-hours", "Watt-hours"), 1000000, "1000000"),
+        multiple(name("Megawatt-hour", "Watt-hours"), 1000000, "1000000"),
+}};
+// clang-format on
 
 }  // namespace merovane

@@ -5,6 +5,7 @@
 #include "categories/findlength_data.h"
 #include "categories/onwindow.h"
 #include "categories/prebuilt.h"
+#include "categories/writtenforms.h"
 
 namespace merovane {
 namespace {
@@ -39,6 +40,9 @@ constexpr std::array<UnitName, 44> kNames = {{
 }};
 // clang-format on
 
+// The British spelling.
+constexpr std::array<WrittenForm, 1> kWrittenForms = {kMetre};
+
 // The 462 constants, built from the millimeter column by the table's rule when the program is
 // built.
 const ConversionTable& lengthtable() {
@@ -60,6 +64,8 @@ const Category& lengthcategory() {
       .emptytext = EmptyText::ConvertsNothing,
       .names = kNames,
       .definitions = kLengthDefinitions,
+      .multiples = kLengthMultiples,
+      .writtenforms = kWrittenForms,
   };
   return category;
 }

@@ -49,4 +49,16 @@ inline constexpr std::array<Definition, 22> kLengthDefinitions = lengthdata::kDe
 inline constexpr RuleData kLengthRule = {
     lengthdata::kMillimeters, unitposition(kLengthUnits, "Millimeters"), "mm", {}};
 
+// Exact multiples of listed units: the factor as a conversion multiplies by it and exactly.
+// clang-format off
+inline constexpr std::array<Multiple, 7> kLengthMultiples = {{
+    multiple(symbol("nm", "Angstroms"), 10, "10"),
+        multiple(name("Nanometers", "Angstroms"), 10, "10"),
+        multiple(name("Nanometer", "Angstroms"), 10, "10"),
+    multiple(symbol("nmi", "Meters"), 1852, "1852"), multiple(symbol("NM", "Meters"), 1852, "1852"),
+        multiple(name("Nautical miles", "Meters"), 1852, "1852"),
+        multiple(name("Nautical mile", "Meters"), 1852, "1852"),
+}};
+// clang-format on
+
 }  // namespace merovane

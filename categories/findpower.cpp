@@ -37,6 +37,18 @@ constexpr std::array<UnitName, 34> kNames = {{
 }};
 // clang-format on
 
+// The names that stand for all four horsepowers.
+constexpr std::array<UnitName, 8> kAmbiguous = {{
+    ambiguous("hp", "Horsepower(electric)"),
+    ambiguous("hp", "Horsepower(international)"),
+    ambiguous("hp", "Horsepower(water)"),
+    ambiguous("hp", "Horsepower(metric)"),
+    ambiguous("Horsepower", "Horsepower(electric)"),
+    ambiguous("Horsepower", "Horsepower(international)"),
+    ambiguous("Horsepower", "Horsepower(water)"),
+    ambiguous("Horsepower", "Horsepower(metric)"),
+}};
+
 // The 420 pairs: constants built from the jouls/hour column by the table's rule when the program
 // is built, the two unchanged pairs between jouls/second and Watts, and the 25 chains where the
 // rule gives zero.
@@ -59,6 +71,7 @@ const Category& powercategory() {
       .emptytext = EmptyText::Read,
       .names = kNames,
       .definitions = kPowerDefinitions,
+      .ambiguous = kAmbiguous,
   };
   return category;
 }

@@ -4,6 +4,7 @@
 
 #include "categories/findpressure_data.h"
 #include "categories/onwindow.h"
+#include "categories/writtenforms.h"
 #include "core/form.h"
 
 namespace merovane {
@@ -57,6 +58,8 @@ constexpr std::array<UnitName, 26> kNames = {{
 }};
 // clang-format on
 
+constexpr std::array<WrittenForm, 1> kWrittenForms = {kMetre};
+
 // The 72 constants as the table writes them, each a single product.
 const ConversionTable& pressuretable() {
   static const ConversionTable table = buildpressuretable();
@@ -76,6 +79,8 @@ const Category& pressurecategory() {
       .emptytext = EmptyText::Read,
       .names = kNames,
       .definitions = kPressureDefinitions,
+      .multiples = kPressureMultiples,
+      .writtenforms = kWrittenForms,
   };
   return category;
 }

@@ -7,6 +7,7 @@
 
 #include "categories/baseconstants.h"
 #include "core/definition.h"
+#include "core/unitname.h"
 
 namespace merovane {
 
@@ -36,5 +37,20 @@ inline constexpr std::array<Definition, 9> kPressureDefinitions = [] {
       {psi * exact("1000")},
   }};
 }();
+
+// Exact multiples of listed units: the bar, the torr (an atmosphere's 760th part) and the
+// millimetre of mercury (an inch of mercury's 25.4th part, so that an inch is 25.4 of them); each
+// factor as a conversion multiplies by it and exactly.
+// clang-format off
+inline constexpr std::array<Multiple, 7> kPressureMultiples = {{
+    multiple(name("Bar", "Millibars/Hectopascals"), 1000, "1000"),
+        multiple(name("Bars", "Millibars/Hectopascals"), 1000, "1000"),
+    multiple(name("Torr", "Atmospheres"), 1.0 / 760, "1", "760"),
+    multiple(symbol("mmHg", "Inches of mercury in (Hg)"), 1 / 25.4, "1", "25.4"),
+        multiple(name("Millimeters of mercury", "Inches of mercury in (Hg)"), 1 / 25.4, "1", "25.4"),
+        multiple(name("Millimeter of mercury", "Inches of mercury in (Hg)"), 1 / 25.4, "1", "25.4"),
+        multiple(name("Millimeters of Hg", "Inches of mercury in (Hg)"), 1 / 25.4, "1", "25.4"),
+}};
+// clang-format on
 
 }  // namespace merovane

@@ -4,6 +4,7 @@
 
 #include "categories/onwindow.h"
 #include "categories/prebuilt.h"
+#include "categories/writtenforms.h"
 #include "core/form.h"
 
 namespace merovane {
@@ -37,6 +38,9 @@ constexpr std::array<UnitName, 41> kNames = {{
 }};
 // clang-format on
 
+// British spellings.
+constexpr std::array<WrittenForm, 1> kWrittenForms = {kMetre};
+
 // The single constants built from the meters-per-second column by the table's rule when the
 // program is built, with the chain pairs set on top.
 const ConversionTable& speedtable() {
@@ -58,6 +62,7 @@ const Category& speedcategory() {
       .emptytext = EmptyText::Read,
       .names = kNames,
       .definitions = kSpeedDefinitions,
+      .writtenforms = kWrittenForms,
   };
   return category;
 }

@@ -4,6 +4,7 @@
 
 #include "categories/onwindow.h"
 #include "categories/prebuilt.h"
+#include "categories/writtenforms.h"
 #include "core/form.h"
 
 namespace merovane {
@@ -40,6 +41,10 @@ constexpr std::array<UnitName, 50> kNames = {{
 }};
 // clang-format on
 
+// British spellings, and a cube written cm^3, cm³ or cu cm.
+constexpr std::array<WrittenForm, 5> kWrittenForms = {kMetre, kLitre, kCaretCubed,
+                                                      kSuperscriptCubed, kCubic};
+
 // The single constants built from the cubic-millimeter column by the table's rule when the
 // program is built, with the equal-unit, doubling and chain pairs set on top.
 const ConversionTable& volumetable() {
@@ -61,6 +66,7 @@ const Category& volumecategory() {
       .emptytext = EmptyText::Read,
       .names = kNames,
       .definitions = kVolumeDefinitions,
+      .writtenforms = kWrittenForms,
   };
   return category;
 }

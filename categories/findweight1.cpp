@@ -11,7 +11,7 @@ namespace {
 
 // The symbols and other names the units answer to, one unit a line.
 // clang-format off
-constexpr std::array<UnitName, 44> kNames = {{
+constexpr std::array<UnitName, 45> kNames = {{
     symbol("µg", "Micrograms"), symbol("ug", "Micrograms"), symbol("mcg", "Micrograms"),
         name("Microgram", "Micrograms"),
     symbol("mg", "Milligrams"), name("Milligram", "Milligrams"),
@@ -34,11 +34,21 @@ constexpr std::array<UnitName, 44> kNames = {{
     name("Short Hundredweights", "Short Hundredweight"),
     name("Long Hundredweights", "Long Hundredweight"),
     name("Short Ton", "Short Tons"),
-    name("Metric tons", "Metric tons(tonnes)"), name("Metric ton", "Metric tons(tonnes)"),
+    symbol("t", "Metric tons(tonnes)"), name("Metric tons", "Metric tons(tonnes)"), name("Metric ton", "Metric tons(tonnes)"),
         name("Tonnes", "Metric tons(tonnes)"), name("Tonne", "Metric tons(tonnes)"),
     name("Long Ton", "Long Tons"),
 }};
 // clang-format on
+
+// The names that stand for all three tons.
+constexpr std::array<UnitName, 6> kAmbiguous = {{
+    ambiguous("ton", "Short Tons"),
+    ambiguous("ton", "Long Tons"),
+    ambiguous("ton", "Metric tons(tonnes)"),
+    ambiguous("tons", "Short Tons"),
+    ambiguous("tons", "Long Tons"),
+    ambiguous("tons", "Metric tons(tonnes)"),
+}};
 
 // The 506 constants, built from the microgram column by the table's rule when the program is
 // built.
@@ -61,6 +71,7 @@ const Category& weightcategory() {
       .emptytext = EmptyText::ConvertsNothing,
       .names = kNames,
       .definitions = kWeightDefinitions,
+      .ambiguous = kAmbiguous,
   };
   return category;
 }

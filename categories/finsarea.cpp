@@ -4,6 +4,7 @@
 
 #include "categories/finsarea_data.h"
 #include "categories/onwindow.h"
+#include "categories/writtenforms.h"
 #include "core/form.h"
 
 namespace merovane {
@@ -64,6 +65,10 @@ constexpr std::array<UnitName, 23> kNames = {{
 }};
 // clang-format on
 
+// British spellings, and a square written m^2, m² or sq m.
+constexpr std::array<WrittenForm, 4> kWrittenForms = {kMetre, kCaretSquared, kSuperscriptSquared,
+                                                      kSquare};
+
 // The 132 constants, each exactly as the system has always multiplied by it.
 const ConversionTable& areatable() {
   static const ConversionTable table = buildareatable();
@@ -83,6 +88,7 @@ const Category& areacategory() {
       .emptytext = EmptyText::Read,
       .names = kNames,
       .definitions = kAreaDefinitions,
+      .writtenforms = kWrittenForms,
   };
   return category;
 }

@@ -13,9 +13,9 @@ namespace merovane {
 // written out by hand.
 std::span<const PairCell> prebuiltcells(CategoryId id);
 
-// For every ordered pair of a category's units, row by row (units * units doubles), the ratio of
-// their exact definitions' sizes, size(from) / size(to), rounded once to the nearest double; for
-// Temperature the ratio of the degrees' sizes.
+// For every ordered pair of a category's units and then its multiples, row by row
+// ((units + multiples) squared doubles), the ratio of their exact sizes, size(from) / size(to),
+// rounded once to the nearest double; for Temperature the ratio of the degrees' sizes.
 std::span<const double> preciseratios(CategoryId id);
 
 }  // namespace merovane

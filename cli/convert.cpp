@@ -7,6 +7,7 @@
 
 #include "api/chart.h"
 #include "api/conversion.h"
+#include "api/resolver.h"
 #include "api/stream.h"
 #include "categories/categories.h"
 #include "cli/fdstream.h"
@@ -25,6 +26,7 @@ constexpr const char* kUsage =
     "       merovane-convert --list [CATEGORY]         the categories, or one category's units "
     "and\n"
     "                                                  the other names they answer to\n"
+    "       merovane-convert --search WORD             the units whose names contain WORD\n"
     "       merovane-convert --help | --version\n"
     "Options before or among the others:\n"
     "  -p, --precise  convert by the units' exact definitions instead of the window's tables\n"
@@ -34,6 +36,7 @@ constexpr const char* kUsage =
     "itself matters (12 in ft: 0.99999996 by the tables, 1 precisely).\n"
     "Categories and unit names match ignoring case, symbols (km, MB, psi) as written; without\n"
     "a category, the one that holds both units is taken. Quote names with blanks.\n"
+    "Multiples (kWh, bar, nmi) and written forms (metre, m^2, sq ft) are taken too.\n"
     "Exit status: 0 converted, 1 a conversion failed or had nothing to convert, 2 a wrong call.\n";
 
 constexpr const char* kPrefix = "merovane-convert: ";
@@ -50,7 +53,34 @@ const Category* findcategory(std::string_view name, std::ostream& err) {
   return nullptr;
 }
 
-// Each unit of `category` on a line, with the other names it answers to after a tab.
+// The multiples of unit `unit` of `category`, each group of names of one multiple with its
+// factor: "kWh, Kilowatt-hours = 1000 Watt-hours; MWh = 1000000 Watt-hours".
+std::string multiples(const Category& category, int unit) {
+  const std::string_view listed = category.units[static_cast<size_t>(unit)];
+  std::string text;
+  const Multiple* group = nullptr;
+  const auto close = [&] {
+    if (group == nullptr) return;
+    text.append(" = ").append(group->numerator);
+    if (group->denominator != "1") text.append("/").append(group->denominator);
+    text.append(" ").append(listed);
+  };
+  for (const Multiple& multiple : category.multiples) {
+    if (multiple.name.unit != listed) continue;
+    if (group != nullptr && group->factor == multiple.factor) {
+      text.append(", ").append(multiple.name.text);
+      continue;
+    }
+    close();
+    text.append(text.empty() ? "" : "; ").append(multiple.name.text);
+    group = &multiple;
+  }
+  close();
+  return text;
+}
+
+// Each unit of `category` on a line, with the other names it answers to after a tab, and its
+// multiples after another.
 void listunits(const Category& category, std::ostream& out) {
   for (size_t unit = 0; unit < category.units.size(); ++unit) {
     out << category.units[unit];
@@ -59,59 +89,96 @@ void listunits(const Category& category, std::ostream& out) {
       out << separator << name;
       separator = ", ";
     }
+    const std::string multiplied = multiples(category, static_cast<int>(unit));
+    if (!multiplied.empty()) out << (*separator == '\t' ? "\t\t" : "\t") << multiplied;
     out << '\n';
   }
 }
 
-int findunit(const Category& category, std::string_view name, std::ostream& err) {
-  const std::vector<UnitRef> found = findunits(name, std::span(&category, 1));
-  if (found.size() == 1) return found.front().unit;
-  err << kPrefix << "unknown unit " << quoted(name) << " in " << category.caption
-      << "; its units are (--list " << category.caption << " shows their other names):\n";
-  for (std::string_view unit : category.units) err << unit << '\n';
-  return -1;
+// "A, B or C"
+template <class Words, class Show>
+std::string alternatives(const Words& words, Show show) {
+  std::string text;
+  for (size_t at = 0; at < words.size(); ++at)
+    text += (at == 0 ? "" : at + 1 == words.size() ? " or " : ", ") + show(words[at]);
+  return text;
+}
+
+// Why `name` (in `category`, when given) is no unit: the units it may mean, each as a name that
+// picks it, or the nearest names; or, with none near, where the valid ones are.
+void tellunresolved(std::string_view name, const Answer& answer, const Category* category,
+                    std::ostream& err) {
+  if (answer.kind == Answer::Kind::Ambiguous) {
+    err << kPrefix << quoted(name) << " names more than one unit; name one: "
+        << alternatives(answer.units,
+                        [](const UnitChoice& choice) { return quoted(choice.name()); })
+        << '\n';
+    return;
+  }
+  err << kPrefix << "unknown unit " << quoted(name);
+  if (category != nullptr) err << " in " << category->caption;
+  if (!answer.suggestions.empty()) {
+    err << "; did you mean "
+        << alternatives(answer.suggestions, [](std::string_view text) { return std::string(text); })
+        << "?\n";
+  } else if (category == nullptr) {
+    err << "; merovane-convert --list CATEGORY shows the units of a category\n";
+  } else {
+    err << "; its units are (--list " << category->caption << " shows their other names):\n";
+    for (std::string_view unit : category->units) err << unit << '\n';
+  }
 }
 
 struct Pair {
   const Category* category;
   int from, to;
+  Scale scale;
 };
 
-// The one category that holds both units, with their positions; nullopt after telling `err`.
-std::optional<Pair> findpair(std::string_view from, std::string_view to, std::ostream& err) {
-  const std::vector<UnitRef> sources = findunits(from, categories());
-  const std::vector<UnitRef> destinations = findunits(to, categories());
-  for (const auto& [name, found] : {std::pair{from, &sources}, std::pair{to, &destinations}})
-    if (found->empty()) {
-      err << kPrefix << "unknown unit " << quoted(name)
-          << "; merovane-convert --list CATEGORY shows the units of a category\n";
-      return std::nullopt;
-    }
-  std::vector<Pair> pairs;
-  for (const UnitRef& source : sources)
-    for (const UnitRef& destination : destinations)
-      if (source.category == destination.category)
-        pairs.push_back({source.category, source.unit, destination.unit});
-  if (pairs.size() == 1) return pairs.front();
-  const auto captions = [](const std::vector<UnitRef>& found) {
-    std::string list;
-    for (const UnitRef& ref : found)
-      list += (list.empty() ? "" : " or ") + std::string(ref.category->caption);
-    return list;
+Pair topair(const PairChoice& choice) {
+  return {choice.from.category, choice.from.unit, choice.to.unit,
+          {choice.from.multiple, choice.to.multiple}};
+}
+
+// The units `from` and `to` name, in `category` or else in the one category that holds both;
+// nullopt after telling `err` why not.
+std::optional<Pair> findpair(std::string_view from, std::string_view to, const Category* category,
+                             std::ostream& err) {
+  const PairAnswer answer = resolvepair(from, to, category);
+  const auto captions = [](const std::vector<const Category*>& found) {
+    return alternatives(found, [](const Category* each) { return std::string(each->caption); });
   };
-  if (pairs.empty()) {
-    err << kPrefix << quoted(from) << " is a unit of " << captions(sources) << " and " << quoted(to)
-        << " of " << captions(destinations) << ": no category holds both\n";
-  } else {
-    err << kPrefix << quoted(from) << " and " << quoted(to) << " are units of";
-    const char* separator = " ";
-    for (const Pair& pair : pairs) {
-      err << separator << pair.category->caption;
-      separator = " and ";
-    }
-    err << "; name the category\n";
+  switch (answer.kind) {
+    case PairAnswer::Kind::Pair:
+      return topair(*answer.pair);
+    case PairAnswer::Kind::Unresolved:
+      tellunresolved(answer.fromfailed ? from : to, answer.failure, category, err);
+      break;
+    case PairAnswer::Kind::NoCommonCategory:
+      err << kPrefix << quoted(from) << " is a unit of " << captions(answer.sources) << " and "
+          << quoted(to) << " of " << captions(answer.destinations) << ": no category holds both\n";
+      break;
+    case PairAnswer::Kind::SeveralCategories:
+      err << kPrefix << quoted(from) << " and " << quoted(to) << " are units of";
+      const char* separator = " ";
+      for (const Category* each : answer.categories) {
+        err << separator << each->caption;
+        separator = " and ";
+      }
+      err << "; name the category\n";
+      break;
   }
   return std::nullopt;
+}
+
+// Every unit and multiple whose names contain `word`, a line each with its category after a
+// tab; 1 when there is none.
+int searchunits(std::string_view word, std::ostream& out, std::ostream& err) {
+  const std::vector<UnitChoice> found = search(word);
+  for (const UnitChoice& unit : found) out << unit.name() << '\t' << unit.category->caption << '\n';
+  if (!found.empty()) return 0;
+  err << kPrefix << "no unit's name contains " << quoted(word) << '\n';
+  return 1;
 }
 
 constexpr const char* kEmptyValue = "the value is empty: nothing to convert\n";
@@ -123,7 +190,7 @@ int convertone(const Pair& pair, const std::string& value, const Options& option
     err << kPrefix << kEmptyValue;
     return 1;
   }
-  const Result result = convertcell(*pair.category, value, pair.from, pair.to, options);
+  const Result result = convertcell(*pair.category, value, pair.from, pair.to, options, pair.scale);
   switch (result.status()) {
     case Result::Status::Converted:
       out << result.text() << '\n';
@@ -141,7 +208,7 @@ int convertone(const Pair& pair, const std::string& value, const Options& option
 // One line out for every line in; the failures on `err` with their line numbers.
 int convertlines(const Pair& pair, const Options& options, std::istream& in, std::ostream& out,
                  std::ostream& err) {
-  const PairConverter converter(*pair.category, pair.from, pair.to, options);
+  const PairConverter converter(*pair.category, pair.from, pair.to, options, pair.scale);
   const StreamSummary summary = convertstream(
       converter, in, out,
       [&err](std::uint64_t line, std::string_view value, const RuntimeError* error) {
@@ -165,17 +232,15 @@ int convertincategory(const std::vector<std::string>& arguments, const Options& 
                       std::istream& in, std::ostream& out, std::ostream& err) {
   const Category* category = findcategory(arguments[0], err);
   if (category == nullptr) return 2;
-  const int from = findunit(*category, arguments[2], err);
-  if (from < 0) return 2;
-  const int to = findunit(*category, arguments[3], err);
-  if (to < 0) return 2;
-  return convertpair({category, from, to}, arguments[1], options, in, out, err);
+  const std::optional<Pair> pair = findpair(arguments[2], arguments[3], category, err);
+  if (!pair) return 2;
+  return convertpair(*pair, arguments[1], options, in, out, err);
 }
 
 // VALUE FROM TO, or - FROM TO
 int convertanywhere(const std::vector<std::string>& arguments, const Options& options,
                     std::istream& in, std::ostream& out, std::ostream& err) {
-  const std::optional<Pair> pair = findpair(arguments[1], arguments[2], err);
+  const std::optional<Pair> pair = findpair(arguments[1], arguments[2], nullptr, err);
   if (!pair) return 2;
   return convertpair(*pair, arguments[0], options, in, out, err);
 }
@@ -278,6 +343,7 @@ int runconvert(const std::vector<std::string>& given, std::istream& in, std::ost
     listunits(*category, out);
     return 0;
   }
+  if (count == 2 && arguments[0] == "--search") return searchunits(arguments[1], out, err);
   if (count == 3 && arguments[0] == "--grid") return convertgrid(arguments, options, out, err);
   if (count == 4 && !isoption(arguments[0]))
     return convertincategory(arguments, options, in, out, err);

@@ -69,6 +69,11 @@ struct Category {
   std::span<const UnitName> names = {};
   // Each unit's exact definition, in the order of `units` (empty until a category has them).
   std::span<const Definition> definitions = {};
+  // Exact multiples of its units, names that stand for several of its units, and the written
+  // forms its names may be typed in.
+  std::span<const Multiple> multiples = {};
+  std::span<const UnitName> ambiguous = {};
+  std::span<const WrittenForm> writtenforms = {};
 };
 
 }  // namespace merovane

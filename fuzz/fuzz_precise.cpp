@@ -3,12 +3,15 @@
 // category, the result is the value times the definitions' ratio rounded once to a double, in one
 // multiplication; a temperature is within one unit in the last place of its exact value, and
 // exact where that is a double. A result that overflows fails as the tables' conversions fail.
-// The pair converter, the single cell and the chart agree, and the text has the digits asked for.
+// A multiple's exact factor joins the ratio. The pair converter, the single cell and the chart
+// agree, and the text has the digits asked for.
 //
-// Input: a category, two unit positions, a count of digits, then either a double's bits or a text.
+// Input: a category, two positions among its units and then its multiples, a count of digits,
+// then either a double's bits or a text.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -70,17 +73,35 @@ std::string printed(double value, int digits) {
   return text;
 }
 
-void check(const Category& category, int from, int to, int digits, const std::string& text) {
+// A multiple's exact factor, from its two decimal texts; 1 for a listed unit.
+mpq_class factor(const Multiple* multiple) {
+  if (multiple == nullptr) return 1;
+  const Spelled numerator = spelled(multiple->numerator);
+  const Spelled denominator = spelled(multiple->denominator);
+  require(numerator.exact && denominator.exact && *denominator.exact != 0,
+          "a multiple's factor is a quotient of decimals",
+          [&] { return std::string(multiple->name.text); });
+  return *numerator.exact / *denominator.exact;
+}
+
+void check(const Category& category, int from, int to, Scale scale, int digits,
+           const std::string& text) {
   const std::span<const Definition> defined = category.definitions;
   require(defined.size() == category.units.size(), "every unit has a definition",
           [&] { return std::string(category.caption); });
   const Options options{Mode::Precise, digits};
-  const Result result = convertcell(category, text, from, to, options);
-  const auto where = [&] { return describe(category, from, to, text) + ": " + shown(result); };
-  require(shown(PairConverter(category, from, to, options).convert(text)) == shown(result),
+  const Result result = convertcell(category, text, from, to, options, scale);
+  const auto where = [&] {
+    return describe(category, from, to, text) +
+           (scale.from ? " (from " + std::string(scale.from->name.text) + ")" : "") +
+           (scale.to ? " (to " + std::string(scale.to->name.text) + ")" : "") + ": " +
+           shown(result);
+  };
+  require(shown(PairConverter(category, from, to, options, scale).convert(text)) == shown(result),
           "the pair converter gives what the single cell gives", where);
-  require(shown(Chart(category, text, options).at(from, to)) == shown(result),
-          "the chart's cell gives what the single cell gives", where);
+  if (scale.identity())
+    require(shown(Chart(category, text, options).at(from, to)) == shown(result),
+            "the chart's cell gives what the single cell gives", where);
 
   if (text.empty() && category.emptytext == EmptyText::ConvertsNothing) {
     require(result.status() == Result::Status::Nothing, "an empty text converts nothing", where);
@@ -97,15 +118,18 @@ void check(const Category& category, int from, int to, int digits, const std::st
 
   const Definition& source = defined[static_cast<size_t>(from)];
   const Definition& destination = defined[static_cast<size_t>(to)];
+  const mpq_class sourcesize = exact(source.size) * factor(scale.from);
+  const mpq_class destinationsize = exact(destination.size) * factor(scale.to);
+  const bool same = sourcesize == destinationsize;
   const bool affine = category.id == CategoryId::Temperature && from != to;
   // The expected double (nullopt where the product overflows), or for a temperature the exact
   // value the result must come within one unit in the last place of.
   std::optional<double> expected;
   std::optional<mpq_class> truth;
-  if (from == to) {
+  if (same && !affine) {
     expected = value;
   } else if (!affine) {
-    const double ratio = nearest(exact(source.size) / exact(destination.size));
+    const double ratio = nearest(sourcesize / destinationsize);
     const double product = value * ratio;
     if (std::isfinite(product)) expected = product;
   } else {
@@ -134,7 +158,7 @@ void check(const Category& category, int from, int to, int digits, const std::st
 
   // The result read back from 17 digits, which every double keeps.
   const double got =
-      texttonumber(shown(convertcell(category, text, from, to, {Mode::Precise, kMostDigits})));
+      texttonumber(shown(convertcell(category, text, from, to, {Mode::Precise, kMostDigits}, scale)));
   if (truth) {
     const bool representable = abs(*truth) == mpq_class(nearest(abs(*truth)));
     require(representable ? mpq_class(got) == *truth
@@ -164,8 +188,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   const Category& category =
       categories()[input.ConsumeIntegralInRange<size_t>(0, kCategoryCount - 1)];
   const int units = static_cast<int>(category.units.size());
-  const int from = input.ConsumeIntegralInRange(0, units - 1);
-  const int to = input.ConsumeIntegralInRange(0, units - 1);
+  const int positions = units + static_cast<int>(category.multiples.size());
+  // A position past the units is a multiple: its listed unit and the scale that reaches it.
+  const auto unit = [&](int position, const Multiple*& multiple) {
+    if (position < units) return position;
+    multiple = &category.multiples[static_cast<size_t>(position - units)];
+    return static_cast<int>(std::find(category.units.begin(), category.units.end(),
+                                      multiple->name.unit) -
+                            category.units.begin());
+  };
+  Scale scale;
+  const int from = unit(input.ConsumeIntegralInRange(0, positions - 1), scale.from);
+  const int to = unit(input.ConsumeIntegralInRange(0, positions - 1), scale.to);
   const int digits = input.ConsumeIntegralInRange(kFewestDigits, kMostDigits);
   std::string text;
   if (input.ConsumeBool()) {
@@ -178,6 +212,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   } else {
     text = input.ConsumeRandomLengthString(64);
   }
-  fuzz::check(category, from, to, digits, text);
+  fuzz::check(category, from, to, scale, digits, text);
   return 0;
 }

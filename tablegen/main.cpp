@@ -1,8 +1,9 @@
 // merovane-tablegen OUTPUT: works out the six rule-built tables with exact arithmetic and writes
 // them as a C++ source of constant cells, so that the program itself never does that work; and
-// for every category and ordered pair of units the ratio of the units' exact definitions, rounded
+// for every category and ordered pair of units and multiples the ratio of the units' exact definitions, rounded
 // once to the nearest double. Every factor is written as a hexadecimal floating literal, which
 // the compiler reads back bit for bit.
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <fstream>
@@ -47,19 +48,29 @@ constexpr RuleTable kRuleTables[] = {
     {"Speed", merovane::buildspeedtable},     {"Volume", merovane::buildvolumetable},
 };
 
-// Every category's definitions, in the order of the CategoryId enumerators.
+// Every category's definitions, in the order of the CategoryId enumerators, with its units'
+// names and its multiples of them.
 struct DefinedCategory {
   std::string_view category;  // the CategoryId enumerator
   std::span<const merovane::Definition> definitions;
+  std::span<const std::string_view> units = {};
+  std::span<const merovane::Multiple> multiples = {};
 };
 
 const DefinedCategory kDefinedCategories[] = {
-    {"Area", merovane::kAreaDefinitions},         {"BitsAndBytes", merovane::kBitDefinitions},
-    {"Density", merovane::kDensityDefinitions},   {"Energy", merovane::kEnergyDefinitions},
-    {"Force", merovane::kForceDefinitions},       {"Length", merovane::kLengthDefinitions},
-    {"Weight", merovane::kWeightDefinitions},     {"Power", merovane::kPowerDefinitions},
-    {"Pressure", merovane::kPressureDefinitions}, {"Speed", merovane::kSpeedDefinitions},
-    {"Temperature", merovane::kTempDefinitions},  {"Volume", merovane::kVolumeDefinitions},
+    {"Area", merovane::kAreaDefinitions},
+    {"BitsAndBytes", merovane::kBitDefinitions},
+    {"Density", merovane::kDensityDefinitions},
+    {"Energy", merovane::kEnergyDefinitions, merovane::kEnergyUnits, merovane::kEnergyMultiples},
+    {"Force", merovane::kForceDefinitions},
+    {"Length", merovane::kLengthDefinitions, merovane::kLengthUnits, merovane::kLengthMultiples},
+    {"Weight", merovane::kWeightDefinitions},
+    {"Power", merovane::kPowerDefinitions},
+    {"Pressure", merovane::kPressureDefinitions, merovane::kPressureUnits,
+     merovane::kPressureMultiples},
+    {"Speed", merovane::kSpeedDefinitions},
+    {"Temperature", merovane::kTempDefinitions},
+    {"Volume", merovane::kVolumeDefinitions},
 };
 
 std::string hexliteral(double value) {
@@ -103,12 +114,27 @@ void writecells(std::ostream& out, const RuleTable& rule) {
   out << "};\n\n";
 }
 
-// size(from) / size(to) for every ordered pair, row by row, each rounded once to a double; for a
-// temperature scale the sizes are its degree's.
-void writeratios(std::ostream& out, const DefinedCategory& defined) {
+// The sizes of the units and then of the multiples, each multiple its listed unit's size times
+// its exact factor.
+std::vector<merovane::ExactDecimal> unitsizes(const DefinedCategory& defined) {
   std::vector<merovane::ExactDecimal> sizes;
   for (const merovane::Definition& definition : defined.definitions)
     sizes.push_back(merovane::exactvalue(definition.size));
+  for (const merovane::Multiple& multiple : defined.multiples) {
+    const auto unit = std::find(defined.units.begin(), defined.units.end(), multiple.name.unit);
+    if (unit == defined.units.end())
+      throw std::invalid_argument("a multiple of no listed unit: " + std::string(multiple.name.text));
+    sizes.push_back(sizes[static_cast<size_t>(unit - defined.units.begin())] *
+                    merovane::ExactDecimal::parse(multiple.numerator) /
+                    merovane::ExactDecimal::parse(multiple.denominator));
+  }
+  return sizes;
+}
+
+// size(from) / size(to) for every ordered pair of the units and multiples, row by row, each
+// rounded once to a double; for a temperature scale the sizes are its degree's.
+void writeratios(std::ostream& out, const DefinedCategory& defined) {
+  const std::vector<merovane::ExactDecimal> sizes = unitsizes(defined);
   out << "constexpr double k" << defined.category << "Ratios[] = {\n";
   for (const merovane::ExactDecimal& from : sizes) {
     out << "   ";

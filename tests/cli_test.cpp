@@ -88,7 +88,7 @@ TEST(Cli, UnknownNamesListTheValidOnes) {
   EXPECT_NE(run.err.find("Length\n"), std::string::npos);
   EXPECT_NE(run.err.find("Temperature\n"), std::string::npos);
 
-  run = cli({"Length", "1", "Meterz", "Feet"});
+  run = cli({"Length", "1", "Qqqqqq", "Feet"});
   EXPECT_EQ(run.code, 2);
   EXPECT_NE(run.err.find("Light years\n"), std::string::npos);
 

@@ -349,7 +349,7 @@ TEST(Definitions, TheManualPageShowsTheList) {
 TEST(Definitions, RatiosAreTheDefinitionsRoundedOnce) {
   const auto at = [](CategoryId id, std::string_view from, std::string_view to) {
     const std::span<const double> ratios = preciseratios(id);
-    const size_t units = category(id).units.size();
+    const size_t units = category(id).units.size() + category(id).multiples.size();
     const auto where = [&](std::string_view unit) {
       const auto& names = category(id).units;
       return static_cast<size_t>(std::find(names.begin(), names.end(), unit) - names.begin());
@@ -367,7 +367,7 @@ TEST(Definitions, RatiosAreTheDefinitionsRoundedOnce) {
   EXPECT_EQ(at(CategoryId::Energy, "Calories", "Joules"), 4.1868);
   EXPECT_EQ(at(CategoryId::Power, "Calories/second", "Watts"), 4.184);
   for (const Category& category : categories()) {
-    const size_t units = category.units.size();
+    const size_t units = category.units.size() + category.multiples.size();
     ASSERT_EQ(preciseratios(category.id).size(), units * units) << category.caption;
     for (size_t unit = 0; unit < units; ++unit)
       EXPECT_EQ(preciseratios(category.id)[unit * units + unit], 1.0) << category.caption;

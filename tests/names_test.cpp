@@ -1,25 +1,32 @@
 // The names units answer to, checked over the data of every category: each name reaches one
-// listed unit and no other name reaches the same, and the command line takes them.
-#include "cli/names.h"
-
+// listed unit (or, for a name that stands for several, each of them) and no other name reaches
+// the same; every written form reaches its unit; and the command line takes them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "api/resolver.h"
 #include "categories/categories.h"
 #include "cli/convert.h"
 
 namespace merovane {
 namespace {
 
-// Every text a unit answers to, listed names included, with whether it is a symbol.
+// Every text a unit answers to, listed names and multiples included, with whether it is a
+// symbol and whether it stands for several units.
 struct Entry {
   std::string_view text;
   bool symbol;
-  UnitRef unit;
+  bool ambiguous;
+  UnitChoice unit;
+
+  bool answersto(std::string_view typed) const {
+    return symbol ? text == typed : samename(text, typed);
+  }
 };
 
 int position(const Category& category, std::string_view listed) {
@@ -31,31 +38,120 @@ std::vector<Entry> entries() {
   std::vector<Entry> all;
   for (const Category& category : categories()) {
     for (size_t unit = 0; unit < category.units.size(); ++unit)
-      all.push_back({category.units[unit], false, {&category, static_cast<int>(unit)}});
+      all.push_back({category.units[unit], false, false, {&category, static_cast<int>(unit)}});
     for (const UnitName& name : category.names)
       all.push_back({name.text,
                      name.kind == UnitName::Kind::Symbol,
+                     false,
                      {&category, position(category, name.unit)}});
+    for (const Multiple& multiple : category.multiples)
+      all.push_back({multiple.name.text,
+                     multiple.name.kind == UnitName::Kind::Symbol,
+                     false,
+                     {&category, position(category, multiple.name.unit), &multiple}});
+    for (const UnitName& name : category.ambiguous)
+      all.push_back({name.text, false, true, {&category, position(category, name.unit)}});
   }
   return all;
 }
 
-bool answersto(const Entry& entry, std::string_view typed) {
-  return entry.symbol ? entry.text == typed : samename(entry.text, typed);
+std::string trace(const Entry& entry) {
+  return std::string(entry.unit.category->caption) + ": " + std::string(entry.text);
 }
 
+// Names are usable without a category, so each must be unique across all of them.
 TEST(UnitNames, EveryNameIsOneListedUnitsAndNoOtherNameIsTheSame) {
   const std::vector<Entry> all = entries();
   for (const Entry& entry : all) {
-    SCOPED_TRACE(std::string(entry.unit.category->caption) + ": " + std::string(entry.text));
+    SCOPED_TRACE(trace(entry));
     ASSERT_GE(entry.unit.unit, 0) << "names no listed unit";
     EXPECT_FALSE(entry.text.empty());
+    if (entry.ambiguous) continue;
     const auto same = std::count_if(
-        all.begin(), all.end(), [&](const Entry& other) { return answersto(other, entry.text); });
+        all.begin(), all.end(), [&](const Entry& other) { return other.answersto(entry.text); });
     EXPECT_EQ(same, 1) << "answered by another name too";
     // Without a category too, so a listed name still works anywhere.
-    EXPECT_EQ(findunits(entry.text, categories()), std::vector<UnitRef>{entry.unit});
+    const Answer answer = resolve(entry.text);
+    ASSERT_EQ(answer.kind, Answer::Kind::Unit);
+    EXPECT_EQ(answer.units.front(), entry.unit);
   }
+}
+
+// A name that stands for several units answers with exactly those, within one category, and
+// each candidate shows as a name that picks it.
+TEST(UnitNames, AnAmbiguousNameAnswersWithEveryUnitItMayMean) {
+  const std::vector<Entry> all = entries();
+  for (const Entry& entry : all) {
+    if (!entry.ambiguous) continue;
+    SCOPED_TRACE(trace(entry));
+    std::vector<UnitChoice> meant;
+    for (const Entry& other : all)
+      if (other.answersto(entry.text)) {
+        EXPECT_TRUE(other.ambiguous) << "also the name of one unit";
+        EXPECT_EQ(other.unit.category, entry.unit.category);
+        meant.push_back(other.unit);
+      }
+    const Answer answer = resolve(entry.text);
+    ASSERT_EQ(answer.kind, Answer::Kind::Ambiguous);
+    EXPECT_EQ(answer.units, meant);
+    for (const UnitChoice& candidate : answer.units) {
+      const Answer picked = resolve(candidate.name());
+      ASSERT_EQ(picked.kind, Answer::Kind::Unit);
+      EXPECT_EQ(picked.units.front(), candidate);
+    }
+  }
+}
+
+// A multiple's two factors are one number: the double is the quotient of the decimal texts.
+TEST(UnitNames, AMultiplesFactorIsItsExactQuotient) {
+  for (const Category& category : categories())
+    for (const Multiple& multiple : category.multiples) {
+      SCOPED_TRACE(multiple.name.text);
+      const double numerator = std::strtod(std::string(multiple.numerator).c_str(), nullptr);
+      const double denominator = std::strtod(std::string(multiple.denominator).c_str(), nullptr);
+      EXPECT_GT(numerator, 0);
+      EXPECT_EQ(multiple.factor, numerator / denominator);
+    }
+}
+
+// `text` with every `written` piece (ignoring case) as `typed`.
+std::string writtenas(std::string_view text, std::string_view written, std::string_view typed) {
+  std::string out(text);
+  const auto lowered = [](std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+  };
+  for (size_t at = lowered(out).find(lowered(std::string(written))); at != std::string::npos;
+       at = lowered(out).find(lowered(std::string(written)), at + typed.size()))
+    out.replace(at, written.size(), typed);
+  return out;
+}
+
+// Each name written in each form its category takes reaches its own unit, with the category
+// and without.
+TEST(UnitNames, EveryWrittenFormReachesItsUnit) {
+  int forms = 0;
+  for (const Entry& entry : entries()) {
+    if (entry.ambiguous) continue;
+    for (const WrittenForm& form : entry.unit.category->writtenforms) {
+      std::string typed;
+      if (form.place == WrittenForm::Place::Anywhere) {
+        typed = writtenas(entry.text, form.written, form.typed);
+      } else if (entry.symbol && entry.text.ends_with(form.written)) {
+        typed = std::string(form.typed) +
+                std::string(entry.text.substr(0, entry.text.size() - form.written.size()));
+      }
+      if (typed.empty() || typed == entry.text) continue;
+      ++forms;
+      SCOPED_TRACE(trace(entry) + " as " + typed);
+      for (const Category* within : {entry.unit.category, static_cast<const Category*>(nullptr)}) {
+        const Answer answer = resolve(typed, within);
+        ASSERT_EQ(answer.kind, Answer::Kind::Unit);
+        EXPECT_EQ(answer.units.front(), entry.unit);
+      }
+    }
+  }
+  EXPECT_GT(forms, 100);
 }
 
 struct CliRun {
@@ -85,23 +181,115 @@ TEST(UnitNames, TheCommandLineTakesThem) {
       {{"1", "Megabytes", "kilobyte"}, 0, "1024\n", ""},
       {{"1", "joules / second", "W"}, 0, "1\n", ""},
       {{"Pressure", "1", "Pounds / square inch", "psi"}, 0, "1\n", ""},
-      {{"1", "mB", "KB"}, 2, "", "unknown unit \"mB\""},
+      // Multiples, slips of case and written forms.
+      {{"1", "kWh", "J"}, 0, "3600000\n", ""},
+      {{"100", "c", "f"}, 0, "212\n", ""},
+      {{"1", "GiB", "MB"}, 0, "1024\n", ""},
+      {{"1", "inHg", "mmHg"}, 0, "25.4\n", ""},
+      {{"1", "atm", "Torr"}, 0, "760\n", ""},
+      {{"1", "nmi", "m"}, 0, "1852\n", ""},
+      {{"2", "nm", "Å"}, 0, "20\n", ""},
+      {{"Weight", "2", "t", "kg"}, 0, "2000\n", ""},
+      {{"1", "MWh", "kWh"}, 0, "1000\n", ""},
+      {{"Volume", "1", "cu in", "cm^3"}, 0, "16.387064\n", ""},
+      {{"1", "sq ft", "in²"}, 0, "144\n", ""},
+      {{"1", "m³", "litres"}, 0, "1000\n", ""},
+      // In precise mode a multiple's exact factor joins the pair's exact ratio.
+      {{"-p", "1", "inHg", "mmHg"}, 0, "25.4\n", ""},
+      {{"-p", "760", "torr", "atm"}, 0, "1\n", ""},
+      {{"-p", "1", "nmi", "km"}, 0, "1.852\n", ""},
+      {{"-p", "1", "kWh", "BTU"}, 0, "3412.14163312794\n", ""},
+      {{"-p", "1", "nm", "in"}, 0, "3.93700787401575E-08\n", ""},
+      {{"1e308", "kWh", "J"},
+       1,
+       "",
+       "cannot convert \"1e308\": Floating-point error: the result is out of range\n"},
+      {{"Length", "1e300", "nmi", "ly"},
+       1,
+       "",
+       "Floating-point error: the result is out of range\n"},
+      // What does not name one unit.
+      {{"1", "mB", "KB"}, 2, "", "unknown unit \"mB\"; did you mean Mb or MB?\n"},
       {{"1", "mi", "kg"}, 2, "", "\"mi\" is a unit of Length and \"kg\" of Weight"},
       {{"length", "1", "kg", "m"}, 2, "", "unknown unit \"kg\" in Length"},
       {{"1", "mi\x1b[2J", "m"}, 2, "", "unknown unit \"mi\\x1b[2J\""},
+      {{"1", "hp", "W"},
+       2,
+       "",
+       "merovane-convert: \"hp\" names more than one unit; name one: \"Horsepower(electric)\", "
+       "\"Horsepower(international)\", \"Horsepower(water)\" or \"Horsepower(metric)\"\n"},
+      {{"Weight", "1", "kg", "tons"}, 2, "", "\"Short Tons\", \"Long Tons\" or \"Metric tons"},
+      {{"1", "celcius", "F"},
+       2,
+       "",
+       "merovane-convert: unknown unit \"celcius\"; did you mean Celsius?\n"},
+      {{"1", "Mg", "kg"}, 2, "", "unknown unit \"Mg\"; did you mean mg?\n"},
+      {{"1", "mW", "W"}, 2, "", "unknown unit \"mW\"; did you mean MW?\n"},
+      {{"1", "kib", "B"}, 2, "", "unknown unit \"kib\"; did you mean KiB"},
+      {{"1", "Feets", "m"}, 2, "", "did you mean Feet?\n"},
+      {{"Length", "1", "Meterz", "m"},
+       2,
+       "",
+       "unknown unit \"Meterz\" in Length; did you mean Meters?\n"},
+      {{"1", "zzqx", "m"}, 2, "", "\"zzqx\"; merovane-convert --list CATEGORY shows"},
       {{"--grid", "Length", ""},
        1,
        "",
        "merovane-convert: the value is empty: nothing to convert\n"},
       {{"length", "m", "ft"}, 2, "", "usage"},
+      {{"--search", "nautical"}, 0, "nmi\tLength\n", ""},
+      {{"--search", "zzqx"}, 1, "", "no unit's name contains \"zzqx\""},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.arguments[0] + " " + c.arguments[1] + " " + c.arguments[2]);
+    SCOPED_TRACE(c.arguments[0] + " " + c.arguments[1]);
     const CliRun run = cli(c.arguments);
     EXPECT_EQ(run.code, c.code);
     EXPECT_EQ(run.out, c.out);
     EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
   }
+}
+
+// New names print what the names they stand for print.
+TEST(UnitNames, ANewNamePrintsWhatItsListedFormPrints) {
+  const std::vector<std::string> pairs[][2] = {
+      {{"1", "bar", "psi"}, {"1000", "mbar", "psi"}},
+      {{"1", "MI", "KM"}, {"1", "mi", "km"}},
+      {{"1", "Km", "Mi"}, {"1", "km", "mi"}},
+      {{"1", "metre", "ft"}, {"1", "m", "ft"}},
+      {{"1", "Kilometre", "ft"}, {"1", "km", "ft"}},
+      {{"3", "m^2", "ft2"}, {"3", "m2", "ft2"}},
+      {{"3", "km²", "sq mi"}, {"3", "km2", "mi2"}},
+      {{"1", "MILES", "kilometres"}, {"1", "mi", "km"}},
+  };
+  for (const auto& [typed, listed] : pairs) {
+    SCOPED_TRACE(typed[1] + " " + typed[2]);
+    const CliRun run = cli(typed), expected = cli(listed);
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.out, expected.out);
+    EXPECT_EQ(run.err, "");
+  }
+}
+
+// --list shows a unit's multiples after its other names, with their exact factors.
+TEST(UnitNames, TheListShowsMultiplesBesideTheirUnit) {
+  const std::string pressure = cli({"--list", "Pressure"}).out;
+  EXPECT_NE(pressure.find("\nAtmospheres\tatm, Atmosphere\tTorr = 1/760 Atmospheres\n"),
+            std::string::npos)
+      << pressure;
+  const std::string energy = cli({"--list", "Energy"}).out;
+  EXPECT_NE(energy.find("\nWatt-hours\tWh, Watt-hour\tkWh, Kilowatt-hours, Kilowatt-hour = 1000 "
+                        "Watt-hours; MWh, Megawatt-hours, Megawatt-hour = 1000000 Watt-hours\n"),
+            std::string::npos)
+      << energy;
+}
+
+// A stream of values read in a multiple: one line out for each line in.
+TEST(UnitNames, AStreamReadsAMultiple) {
+  std::istringstream in("1\nabc\n0.5\n");
+  std::ostringstream out, err;
+  EXPECT_EQ(runconvert({"-", "kWh", "J"}, in, out, err), 1);
+  EXPECT_EQ(out.str(), "3600000\n\n1800000\n");
+  EXPECT_EQ(err.str(), "merovane-convert: line 2: cannot convert \"abc\": Type mismatch\n");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // merovane-completiongen BASH_FILE ZSH_FILE: writes merovane-convert's completion scripts for
 // bash and zsh from the unit data, so they offer exactly the categories, units, names and
 // symbols the program takes.
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -13,7 +14,7 @@
 namespace merovane {
 namespace {
 
-constexpr std::string_view kOptions[] = {"--grid", "--list", "--help", "--version"};
+constexpr std::string_view kOptions[] = {"--grid", "--list", "--search", "--help", "--version"};
 
 // A word in single quotes, as both shells read it.
 std::string singlequoted(std::string_view word) {
@@ -22,12 +23,16 @@ std::string singlequoted(std::string_view word) {
   return out + "'";
 }
 
-// Everything a unit of `category` answers to: its listed names, then each unit's other names.
+// Everything a unit of `category` answers to: its listed names, then each unit's other names,
+// its multiples, and the names that stand for several of its units (once each).
 std::vector<std::string_view> unitwords(const Category& category) {
   std::vector<std::string_view> words(category.units.begin(), category.units.end());
   for (size_t unit = 0; unit < category.units.size(); ++unit)
     for (std::string_view name : othernames(category, static_cast<int>(unit)))
       words.push_back(name);
+  for (const Multiple& multiple : category.multiples) words.push_back(multiple.name.text);
+  for (const UnitName& name : category.ambiguous)
+    if (std::find(words.begin(), words.end(), name.text) == words.end()) words.push_back(name.text);
   return words;
 }
 
@@ -67,6 +72,14 @@ _merovane_convert_dequote() {
   REPLY=${word%[\"\']}
 }
 
+# Whether word $1 is, ignoring case, one of the words after it.
+_merovane_convert_holds() {
+  local word=${1,,} each
+  shift
+  for each; do [[ ${each,,} == "$word" ]] && return 0; done
+  return 1
+}
+
 # The position of category $1 (ignoring case) in the categories, or -1.
 _merovane_convert_category() {
   local i
@@ -89,8 +102,16 @@ _merovane_convert() {
   elif ((category >= 0 && (cword == 3 || cword == 4))); then
     eval 'candidates=("${_merovane_convert_units'"$category"'[@]}")'
   elif ((category < 0 && (cword == 2 || cword == 3))) && [[ $first != --* ]]; then
-    for ((i = 0; i < ${#_merovane_convert_categories[@]}; ++i)); do
-      eval 'candidates+=("${_merovane_convert_units'"$i"'[@]}")'
+    # After a unit, the units of the categories that hold it; all of them if none does.
+    local unit="" pass
+    ((cword == 3)) && { _merovane_convert_dequote "${COMP_WORDS[2]}"; unit=$REPLY; }
+    for pass in held all; do
+      for ((i = 0; i < ${#_merovane_convert_categories[@]}; ++i)); do
+        eval 'local -a words=("${_merovane_convert_units'"$i"'[@]}")'
+        [[ $pass == all || -z $unit ]] || _merovane_convert_holds "$unit" "${words[@]}" || continue
+        candidates+=("${words[@]}")
+      done
+      ((${#candidates[@]} > 0)) && break
     done
   fi
   COMPREPLY=()
@@ -125,7 +146,16 @@ elif ((CURRENT == 3)) && [[ $first == --list || $first == --grid ]]; then
 elif ((category > 0 && (CURRENT == 4 || CURRENT == 5))); then
   compadd "${match[@]}" -a units$((category - 1))
 elif ((category == 0 && (CURRENT == 3 || CURRENT == 4))) && [[ $first != --* ]]; then
-  for ((i = 0; i < $#categories; ++i)); do compadd "${match[@]}" -a units$i; done
+  # After a unit, the units of the categories that hold it; all of them if none does.
+  local unit=${(L)${(Q)words[3]}} array
+  local -a held lowered
+  for ((i = 0; i < $#categories; ++i)); do
+    array=units$i
+    lowered=("${(@L)${(@P)array}}")
+    ((CURRENT == 4 && ${lowered[(Ie)$unit]} == 0)) || held+=($i)
+  done
+  ((${#held} > 0)) || for ((i = 0; i < $#categories; ++i)); do held+=($i); done
+  for i in $held; do compadd "${match[@]}" -a units$i; done
 fi
 )sh";
 }

@@ -92,6 +92,31 @@ std::string bold(std::string_view text) {
   return "\\fB" + roff(text) + "\\fR";
 }
 
+// "Multiples: \fBkWh\fR, \fBKilowatt-hours\fR (1000); \fBMWh\fR (1000000)." or nothing: the
+// multiples of `unit`, each group of names of one multiple with its exact factor.
+std::string multiples(const Category& category, std::string_view unit) {
+  std::string line;
+  const Multiple* group = nullptr;
+  const auto close = [&] {
+    if (group == nullptr) return;
+    line.append(" (").append(group->numerator);
+    if (group->denominator != "1") line.append("/").append(group->denominator);
+    line.append(")");
+  };
+  for (const Multiple& multiple : category.multiples) {
+    if (multiple.name.unit != unit) continue;
+    if (group != nullptr && group->factor == multiple.factor) {
+      line.append(", ").append(bold(multiple.name.text));
+      continue;
+    }
+    close();
+    line.append(group == nullptr ? "Multiples: " : "; ").append(bold(multiple.name.text));
+    group = &multiple;
+  }
+  close();
+  return line.empty() ? line : line + ".";
+}
+
 // "Symbol \fBmi\fR; name \fBMile\fR." or "No other name."
 std::string othernames(const Category& category, std::string_view unit) {
   std::vector<std::string_view> symbols, names;
@@ -112,7 +137,9 @@ std::string othernames(const Category& category, std::string_view unit) {
   };
   add(symbols, "Symbol", "Symbols");
   add(names, line.empty() ? "Name" : "name", line.empty() ? "Names" : "names");
-  return line.empty() ? "No other name." : line + ".";
+  line = line.empty() ? "No other name." : line + ".";
+  const std::string multiplied = multiples(category, unit);
+  return multiplied.empty() ? line : line + " " + multiplied;
 }
 
 // The unit every definition of a category is a multiple of.

@@ -1,0 +1,403 @@
+#include "api/resolver.h"
+
+#include <algorithm>
+#include <string>
+
+#include "categories/categories.h"
+
+namespace merovane {
+namespace {
+
+bool isblank(char c) {
+  return c == ' ' || c == '\t';
+}
+
+char lower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::string lowered(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = lower(c);
+  return out;
+}
+
+// Walks a name char by char, lower-cased, leaving out the blanks next to a "/".
+class NameCursor {
+ public:
+  explicit NameCursor(std::string_view text) : text_(text) {}
+  // The next char, or -1 at the end.
+  int next() {
+    while (at_ < text_.size() && isblank(text_[at_]) && touchesslash(at_)) ++at_;
+    return at_ < text_.size() ? static_cast<unsigned char>(lower(text_[at_++])) : -1;
+  }
+
+ private:
+  bool touchesslash(size_t blank) const {
+    size_t before = blank;
+    while (before > 0 && isblank(text_[before - 1])) --before;
+    if (before > 0 && text_[before - 1] == '/') return true;
+    size_t after = blank;
+    while (after < text_.size() && isblank(text_[after])) ++after;
+    return after < text_.size() && text_[after] == '/';
+  }
+
+  std::string_view text_;
+  size_t at_ = 0;
+};
+
+int position(const Category& category, std::string_view listed) {
+  for (size_t unit = 0; unit < category.units.size(); ++unit)
+    if (category.units[unit] == listed) return static_cast<int>(unit);
+  return -1;
+}
+
+// One text a unit answers to: its listed name, another name or symbol, a multiple's name, or a
+// name that stands for several units.
+struct Entry {
+  std::string_view text;
+  bool symbol;
+  bool ambiguous;
+  UnitChoice choice;
+
+  bool answersto(std::string_view typed) const {
+    return symbol ? text == typed : samename(text, typed);
+  }
+};
+
+template <class Visit>
+void foreachentry(const Category& category, Visit visit) {
+  for (size_t unit = 0; unit < category.units.size(); ++unit)
+    visit(Entry{category.units[unit], false, false, {&category, static_cast<int>(unit)}});
+  for (const UnitName& name : category.names)
+    visit(Entry{name.text,
+                name.kind == UnitName::Kind::Symbol,
+                false,
+                {&category, position(category, name.unit)}});
+  for (const Multiple& multiple : category.multiples)
+    visit(Entry{multiple.name.text,
+                multiple.name.kind == UnitName::Kind::Symbol,
+                false,
+                {&category, position(category, multiple.name.unit), &multiple}});
+  for (const UnitName& name : category.ambiguous)
+    visit(Entry{name.text, false, true, {&category, position(category, name.unit)}});
+}
+
+void addonce(std::vector<UnitChoice>& choices, const UnitChoice& choice) {
+  if (std::find(choices.begin(), choices.end(), choice) == choices.end()) choices.push_back(choice);
+}
+
+// What `typed` names in `category` as written: a unit, the units a name stands for, or nothing.
+Answer aswritten(const Category& category, std::string_view typed) {
+  Answer answer;
+  std::vector<UnitChoice> several;
+  foreachentry(category, [&](const Entry& entry) {
+    if (!entry.answersto(typed)) return;
+    addonce(entry.ambiguous ? several : answer.units, entry.choice);
+  });
+  if (answer.units.size() == 1) {
+    answer.kind = Answer::Kind::Unit;
+  } else if (!answer.units.empty() || !several.empty()) {
+    answer.kind = Answer::Kind::Ambiguous;
+    for (const UnitChoice& choice : several) addonce(answer.units, choice);
+  }
+  return answer;
+}
+
+bool startswithignoringcase(std::string_view text, std::string_view start) {
+  return text.size() >= start.size() && lowered(text.substr(0, start.size())) == lowered(start);
+}
+
+// `typed` with the category's written forms put as its data writes them.
+std::string rewritten(const Category& category, std::string_view typed) {
+  std::string text(typed);
+  for (const WrittenForm& form : category.writtenforms) {
+    if (form.place == WrittenForm::Place::Before) {
+      if (text.size() > form.typed.size() && startswithignoringcase(text, form.typed))
+        text = text.substr(form.typed.size()) + std::string(form.written);
+      continue;
+    }
+    const std::string piece = lowered(form.typed);
+    for (size_t at = lowered(text).find(piece); at != std::string::npos;
+         at = lowered(text).find(piece, at + form.written.size()))
+      text.replace(at, piece.size(), form.written);
+  }
+  return text;
+}
+
+bool sameignoringcase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && lowered(a) == lowered(b);
+}
+
+// Whether `text` names anything as written in any category.
+bool namesanything(std::string_view text) {
+  if (text.empty()) return false;
+  for (const Category& category : categories())
+    if (aswritten(category, text).kind != Answer::Kind::Unknown) return true;
+  return false;
+}
+
+// The part of `text` after `at` up to the next "/".
+std::string_view restafter(std::string_view text, size_t at) {
+  const std::string_view rest = text.substr(at + 1);
+  return rest.substr(0, rest.find('/'));
+}
+
+// Whether reading `typed` as `symbol` (the same ignoring case) changes a meaning: an "m" or "M"
+// that is an SI prefix (what follows it is a unit: Mg, mW, mPa), or bits for bytes.
+bool swapsmeaning(std::string_view typed, std::string_view symbol, const Category& category) {
+  for (size_t at = 0; at < typed.size(); ++at) {
+    if (typed[at] == symbol[at]) continue;
+    const char letter = lower(symbol[at]);
+    if (letter == 'b' && category.id == CategoryId::BitsAndBytes) return true;
+    if (letter == 'm' &&
+        (namesanything(restafter(typed, at)) || namesanything(restafter(symbol, at))))
+      return true;
+  }
+  return false;
+}
+
+// What `typed` names in `category`: as written, then in the category's written forms, then, if
+// `reading` allows, as a symbol ignoring case. An Unknown answer's suggestions are the symbols
+// a change of case would have swapped the meaning of, or several matched.
+Answer resolvein(const Category& category, std::string_view typed, Reading reading) {
+  Answer answer = aswritten(category, typed);
+  if (answer.kind != Answer::Kind::Unknown) return answer;
+  const std::string written = rewritten(category, typed);
+  if (written != typed) {
+    answer = aswritten(category, written);
+    if (answer.kind != Answer::Kind::Unknown) return answer;
+  }
+  if (reading == Reading::AsWritten) return answer;
+
+  bool swapped = false;
+  std::vector<std::string_view> symbols;
+  foreachentry(category, [&](const Entry& entry) {
+    if (!entry.symbol) return;
+    for (std::string_view text : {typed, std::string_view(written)}) {
+      if (!sameignoringcase(entry.text, text)) continue;
+      swapped = swapped || swapsmeaning(text, entry.text, category);
+      addonce(answer.units, entry.choice);
+      if (std::find(symbols.begin(), symbols.end(), entry.text) == symbols.end())
+        symbols.push_back(entry.text);
+      break;
+    }
+  });
+  if (answer.units.size() == 1 && !swapped) {
+    answer.kind = Answer::Kind::Unit;
+    return answer;
+  }
+  answer.units.clear();
+  answer.suggestions = symbols;
+  return answer;
+}
+
+// The edit distance between two texts (insertions, deletions, substitutions of bytes).
+size_t distance(std::string_view a, std::string_view b) {
+  std::vector<size_t> row(b.size() + 1);
+  for (size_t j = 0; j <= b.size(); ++j) row[j] = j;
+  for (size_t i = 1; i <= a.size(); ++i) {
+    size_t diagonal = row[0];
+    row[0] = i;
+    for (size_t j = 1; j <= b.size(); ++j) {
+      const size_t above = row[j];
+      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+      diagonal = above;
+    }
+  }
+  return row[b.size()];
+}
+
+constexpr size_t kMostSuggestions = 5;
+
+// How many edits a typed name of `length` may be from a name it suggests: none for one or two
+// letters (only a change of case), one for three or four, two from five on.
+size_t mostedits(size_t length) {
+  return length <= 2 ? 0 : length <= 4 ? 1 : 2;
+}
+
+// Up to five names near `typed` in `within`, added to `suggestions` after what is there: names
+// within a few edits (ignoring case), nearest first, then names `typed` starts (at least three
+// letters) or that start it (at least four); one name a unit.
+void addnearest(std::string_view typed, std::span<const Category> within,
+                std::vector<std::string_view>& suggestions) {
+  struct Near {
+    size_t score;
+    std::string_view text;
+    UnitChoice choice;
+    bool ambiguous;
+  };
+  const std::string word = lowered(typed);
+  std::vector<Near> near;
+  for (const Category& category : within)
+    foreachentry(category, [&](const Entry& entry) {
+      const std::string text = lowered(entry.text);
+      const size_t edits = distance(word, text);
+      if (edits <= mostedits(word.size())) {
+        near.push_back({edits, entry.text, entry.choice, entry.ambiguous});
+      } else if ((word.size() >= 3 && text.starts_with(word)) ||
+                 (text.size() >= 4 && word.starts_with(text))) {
+        near.push_back({3, entry.text, entry.choice, entry.ambiguous});
+      }
+    });
+  std::stable_sort(near.begin(), near.end(),
+                   [](const Near& a, const Near& b) { return a.score < b.score; });
+  std::vector<UnitChoice> shown;
+  for (const Near& candidate : near) {
+    if (suggestions.size() >= kMostSuggestions) return;
+    if (std::find(suggestions.begin(), suggestions.end(), candidate.text) != suggestions.end())
+      continue;
+    if (!candidate.ambiguous) {
+      if (std::find(shown.begin(), shown.end(), candidate.choice) != shown.end()) continue;
+      shown.push_back(candidate.choice);
+    }
+    suggestions.push_back(candidate.text);
+  }
+}
+
+std::span<const Category> scope(const Category* category) {
+  return category != nullptr ? std::span(category, 1) : categories();
+}
+
+// What `typed` names in every category, without suggestions: the unit of the one category that
+// holds it, or the units it may mean; Unknown answers carry the case-swap suggestions.
+Answer resolveanywhere(std::string_view typed, Reading reading) {
+  Answer answer;
+  for (const Reading pass : {Reading::AsWritten, Reading::IgnoringCase}) {
+    if (pass == Reading::IgnoringCase && reading == Reading::AsWritten) break;
+    bool ambiguous = false;
+    for (const Category& category : categories()) {
+      const Answer found = resolvein(category, typed, pass);
+      for (const UnitChoice& choice : found.units) addonce(answer.units, choice);
+      ambiguous = ambiguous || found.kind == Answer::Kind::Ambiguous;
+      for (std::string_view suggestion : found.suggestions)
+        if (std::find(answer.suggestions.begin(), answer.suggestions.end(), suggestion) ==
+            answer.suggestions.end())
+          answer.suggestions.push_back(suggestion);
+    }
+    if (!answer.units.empty()) {
+      answer.kind =
+          answer.units.size() == 1 && !ambiguous ? Answer::Kind::Unit : Answer::Kind::Ambiguous;
+      answer.suggestions.clear();
+      return answer;
+    }
+  }
+  return answer;
+}
+
+bool resolved(const Answer& answer) {
+  return answer.kind == Answer::Kind::Unit;
+}
+
+}  // namespace
+
+bool samename(std::string_view a, std::string_view b) {
+  NameCursor left(a), right(b);
+  for (;;) {
+    const int x = left.next();
+    if (x != right.next()) return false;
+    if (x < 0) return true;
+  }
+}
+
+const Category* findcategory(std::string_view name) {
+  for (const Category& category : categories())
+    if (samename(category.caption, name)) return &category;
+  return nullptr;
+}
+
+std::string_view UnitChoice::name() const {
+  return multiple != nullptr ? multiple->name.text : category->units[static_cast<size_t>(unit)];
+}
+
+Answer resolve(std::string_view typed, const Category* category, Reading reading) {
+  Answer answer =
+      category != nullptr ? resolvein(*category, typed, reading) : resolveanywhere(typed, reading);
+  if (answer.kind == Answer::Kind::Unknown) addnearest(typed, scope(category), answer.suggestions);
+  return answer;
+}
+
+PairAnswer resolvepair(std::string_view from, std::string_view to, const Category* category) {
+  PairAnswer answer;
+  const auto unresolved = [&answer](bool fromfailed, Answer failure) {
+    answer.kind = PairAnswer::Kind::Unresolved;
+    answer.fromfailed = fromfailed;
+    answer.failure = std::move(failure);
+    return answer;
+  };
+  if (category != nullptr) {
+    Answer source = resolve(from, category);
+    if (!resolved(source)) return unresolved(true, std::move(source));
+    Answer destination = resolve(to, category);
+    if (!resolved(destination)) return unresolved(false, std::move(destination));
+    answer.kind = PairAnswer::Kind::Pair;
+    answer.pair = PairChoice{source.units.front(), destination.units.front()};
+    return answer;
+  }
+
+  for (const Reading reading : {Reading::AsWritten, Reading::IgnoringCase}) {
+    std::vector<PairChoice> pairs;
+    std::optional<std::pair<bool, Answer>> ambiguous;
+    for (const Category& each : categories()) {
+      const Answer source = resolvein(each, from, reading);
+      const Answer destination = resolvein(each, to, reading);
+      if (resolved(source) && resolved(destination)) {
+        pairs.push_back({source.units.front(), destination.units.front()});
+        answer.categories.push_back(&each);
+      } else if (source.kind != Answer::Kind::Unknown &&
+                 destination.kind != Answer::Kind::Unknown && !ambiguous) {
+        const bool sourcefails = !resolved(source);
+        ambiguous.emplace(sourcefails, sourcefails ? source : destination);
+      }
+    }
+    if (pairs.size() == 1) {
+      answer.kind = PairAnswer::Kind::Pair;
+      answer.pair = pairs.front();
+      answer.categories.clear();
+      return answer;
+    }
+    if (pairs.size() > 1) {
+      answer.kind = PairAnswer::Kind::SeveralCategories;
+      return answer;
+    }
+    if (ambiguous) return unresolved(ambiguous->first, std::move(ambiguous->second));
+  }
+
+  Answer source = resolve(from);
+  if (!resolved(source)) return unresolved(true, std::move(source));
+  Answer destination = resolve(to);
+  if (!resolved(destination)) return unresolved(false, std::move(destination));
+  answer.kind = PairAnswer::Kind::NoCommonCategory;
+  answer.sources.push_back(source.units.front().category);
+  answer.destinations.push_back(destination.units.front().category);
+  return answer;
+}
+
+std::vector<UnitChoice> search(std::string_view word) {
+  const std::string needle = lowered(word);
+  std::vector<UnitChoice> found;
+  for (const Category& category : categories())
+    foreachentry(category, [&](const Entry& entry) {
+      if (lowered(entry.text).find(needle) == std::string::npos) return;
+      UnitChoice choice = entry.choice;
+      // A multiple is found as the first of the names it goes by.
+      if (choice.multiple != nullptr)
+        for (const Multiple& multiple : category.multiples)
+          if (multiple.name.unit == choice.multiple->name.unit &&
+              multiple.factor == choice.multiple->factor) {
+            choice.multiple = &multiple;
+            break;
+          }
+      addonce(found, choice);
+    });
+  // In the categories' order, each category's units in its list's order, a multiple after the
+  // unit it multiplies.
+  std::stable_sort(found.begin(), found.end(), [](const UnitChoice& a, const UnitChoice& b) {
+    if (a.category != b.category) return a.category->id < b.category->id;
+    if (a.unit != b.unit) return a.unit < b.unit;
+    return a.multiple == nullptr && b.multiple != nullptr;
+  });
+  return found;
+}
+
+}  // namespace merovane
