@@ -1,16 +1,14 @@
 #include "cli/convert.h"
 
-#include <cstring>
 #include <iostream>
-#include <optional>
 
 #include "api/chart.h"
-#include "api/conversion.h"
-#include "api/stream.h"
 #include "categories/categories.h"
 #include "cli/fdstream.h"
+#include "cli/lines.h"
 #include "cli/names.h"
-#include "cli/quote.h"
+#include "cli/report.h"
+#include "cli/request.h"
 #include "core/about.h"
 
 namespace merovane {
@@ -19,28 +17,23 @@ namespace {
 constexpr const char* kUsage =
     "usage: merovane-convert [CATEGORY] VALUE FROM TO  convert VALUE from unit FROM to unit TO\n"
     "       merovane-convert [CATEGORY] - FROM TO      convert each line of standard input\n"
+    "       merovane-convert [CATEGORY] -              convert each request on standard input,\n"
+    "                                                  a line [CATEGORY] VALUE FROM TO each\n"
     "       merovane-convert --grid CATEGORY VALUE     every pair of units as a tab-separated "
     "chart\n"
     "       merovane-convert --list [CATEGORY]         the categories, or one category's units "
     "and\n"
     "                                                  the other names they answer to\n"
-    "       merovane-convert --help | --version\n"
+    "       merovane-convert -h | --help | -v | --version\n"
     "Categories and unit names match ignoring case, symbols (km, MB, psi) as written; without\n"
-    "a category, the one that holds both units is taken. Quote names with blanks.\n"
-    "Exit status: 0 converted, 1 a conversion failed or had nothing to convert, 2 a wrong call.\n";
-
-constexpr const char* kPrefix = "merovane-convert: ";
+    "a category, the one that holds both units is taken. Quote names with blanks, on the\n"
+    "command line and on standard input. -- ends the options. Input lines longer than 65536\n"
+    "bytes are skipped.\n"
+    "Exit status: 0 converted; 1 a conversion failed, had nothing to convert, or input or\n"
+    "output failed; 2 a wrong call.\n";
 
 void listcategories(std::ostream& out) {
   for (const Category& category : categories()) out << category.caption << '\n';
-}
-
-// The category named `name`, or nullptr after telling `err` why not.
-const Category* findcategory(std::string_view name, std::ostream& err) {
-  if (const Category* category = merovane::findcategory(name)) return category;
-  err << kPrefix << "unknown category " << quoted(name) << "; the categories are:\n";
-  listcategories(err);
-  return nullptr;
 }
 
 // Each unit of `category` on a line, with the other names it answers to after a tab.
@@ -56,137 +49,20 @@ void listunits(const Category& category, std::ostream& out) {
   }
 }
 
-int findunit(const Category& category, std::string_view name, std::ostream& err) {
-  const std::vector<UnitRef> found = findunits(name, std::span(&category, 1));
-  if (found.size() == 1) return found.front().unit;
-  err << kPrefix << "unknown unit " << quoted(name) << " in " << category.caption
-      << "; its units are (--list " << category.caption << " shows their other names):\n";
-  for (std::string_view unit : category.units) err << unit << '\n';
-  return -1;
-}
-
-struct Pair {
-  const Category* category;
-  int from, to;
-};
-
-// The one category that holds both units, with their positions; nullopt after telling `err`.
-std::optional<Pair> findpair(std::string_view from, std::string_view to, std::ostream& err) {
-  const std::vector<UnitRef> sources = findunits(from, categories());
-  const std::vector<UnitRef> destinations = findunits(to, categories());
-  for (const auto& [name, found] : {std::pair{from, &sources}, std::pair{to, &destinations}})
-    if (found->empty()) {
-      err << kPrefix << "unknown unit " << quoted(name)
-          << "; merovane-convert --list CATEGORY shows the units of a category\n";
-      return std::nullopt;
-    }
-  std::vector<Pair> pairs;
-  for (const UnitRef& source : sources)
-    for (const UnitRef& destination : destinations)
-      if (source.category == destination.category)
-        pairs.push_back({source.category, source.unit, destination.unit});
-  if (pairs.size() == 1) return pairs.front();
-  const auto captions = [](const std::vector<UnitRef>& found) {
-    std::string list;
-    for (const UnitRef& ref : found)
-      list += (list.empty() ? "" : " or ") + std::string(ref.category->caption);
-    return list;
-  };
-  if (pairs.empty()) {
-    err << kPrefix << quoted(from) << " is a unit of " << captions(sources) << " and " << quoted(to)
-        << " of " << captions(destinations) << ": no category holds both\n";
-  } else {
-    err << kPrefix << quoted(from) << " and " << quoted(to) << " are units of";
-    const char* separator = " ";
-    for (const Pair& pair : pairs) {
-      err << separator << pair.category->caption;
-      separator = " and ";
-    }
-    err << "; name the category\n";
-  }
-  return std::nullopt;
-}
-
-constexpr const char* kEmptyValue = "the value is empty: nothing to convert\n";
-
-// A failure names the value and gives the description the window's message box would show.
-int convertone(const Pair& pair, const std::string& value, std::ostream& out, std::ostream& err) {
-  if (value.empty()) {
-    err << kPrefix << kEmptyValue;
-    return 1;
-  }
-  const Result result = convertcell(*pair.category, value, pair.from, pair.to);
-  switch (result.status()) {
-    case Result::Status::Converted:
-      out << result.text() << '\n';
-      return 0;
-    case Result::Status::Failed:
-      err << kPrefix << "cannot convert " << quoted(value) << ": " << result.error()->Description()
-          << '\n';
-      return 1;
-    case Result::Status::Nothing:
-      break;
-  }
-  return 1;
-}
-
-// One line out for every line in; the failures on `err` with their line numbers.
-int convertlines(const Pair& pair, std::istream& in, std::ostream& out, std::ostream& err) {
-  const PairConverter converter(*pair.category, pair.from, pair.to);
-  const StreamSummary summary = convertstream(
-      converter, in, out,
-      [&err](std::uint64_t line, std::string_view value, const RuntimeError* error) {
-        err << kPrefix << "line " << line << ": ";
-        if (error == nullptr)
-          err << quoted(value) << " converts to nothing\n";
-        else
-          err << "cannot convert " << quoted(value) << ": " << error->Description() << '\n';
-      });
-  return summary.failed == 0 ? 0 : 1;
-}
-
-int convertpair(const Pair& pair, const std::string& value, std::istream& in, std::ostream& out,
-                std::ostream& err) {
-  return value == "-" ? convertlines(pair, in, out, err) : convertone(pair, value, out, err);
-}
-
-// CATEGORY VALUE FROM TO, or CATEGORY - FROM TO
-int convertincategory(const std::vector<std::string>& arguments, std::istream& in,
-                      std::ostream& out, std::ostream& err) {
-  const Category* category = findcategory(arguments[0], err);
-  if (category == nullptr) return 2;
-  const int from = findunit(*category, arguments[2], err);
-  if (from < 0) return 2;
-  const int to = findunit(*category, arguments[3], err);
-  if (to < 0) return 2;
-  return convertpair({category, from, to}, arguments[1], in, out, err);
-}
-
-// VALUE FROM TO, or - FROM TO
-int convertanywhere(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
-                    std::ostream& err) {
-  const std::optional<Pair> pair = findpair(arguments[1], arguments[2], err);
-  if (!pair) return 2;
-  return convertpair(*pair, arguments[0], in, out, err);
-}
-
 // Every pair of one value: a header of the units, then a line per source unit. A cell that does
 // not convert shows "!" and the error's description, or nothing.
-int convertgrid(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-  const Category* category = findcategory(arguments[1], err);
-  if (category == nullptr) return 2;
-  const std::string& value = arguments[2];
+int convertgrid(const Category& category, const std::string& value, std::ostream& out,
+                std::ostream& err) {
   if (value.empty()) {
-    err << kPrefix << kEmptyValue;
+    err << kPrefix << "the value is empty: nothing to convert\n";
     return 1;
   }
-
-  const Chart chart(*category, value);
-  for (std::string_view unit : category->units) out << '\t' << unit;
+  const Chart chart(category, value);
+  for (std::string_view unit : category.units) out << '\t' << unit;
   out << '\n';
   bool allconverted = true;
   for (int from = 0; from < chart.units(); ++from) {
-    out << category->units[static_cast<size_t>(from)];
+    out << category.units[static_cast<size_t>(from)];
     for (int to = 0; to < chart.units(); ++to) {
       const Result& cell = chart.at(from, to);
       out << '\t';
@@ -201,40 +77,76 @@ int convertgrid(const std::vector<std::string>& arguments, std::ostream& out, st
   return allconverted ? 0 : 1;
 }
 
-bool isoption(const std::string& argument) {
-  return argument.starts_with("--");
+int convertone(const Pair& pair, std::string_view value, std::ostream& out, std::ostream& err) {
+  const Outcome outcome = convertpair(pair, value);
+  (outcome.converted ? out : err << kPrefix) << outcome.text << '\n';
+  return outcome.converted ? 0 : 1;
+}
+
+// The options of features this program does not carry yet are refused as a wrong call.
+std::optional<UsageError> unsupported(const Request& request) {
+  if (request.action == Action::Help || request.action == Action::Version) return std::nullopt;
+  for (const auto& [used, option] : {std::pair{request.mode == Mode::Precise, "--precise"},
+                                     std::pair{request.digits.has_value(), "--digits"},
+                                     std::pair{request.action == Action::Search, "--search"}})
+    if (used) return UsageError{std::string("this merovane-convert has no ") + option};
+  return std::nullopt;
+}
+
+// Resolves the request's names, converts and reports.
+int run(const Request& request, std::istream& in, std::ostream& out, std::ostream& err) {
+  const Conversion& names = request.conversion;
+  const auto withcategory = [&](auto then) {
+    const auto found = resolvecategory(names.category.value_or(""));
+    if (const auto* error = std::get_if<NameError>(&found)) return reportname(*error, err);
+    return then(*std::get<const Category*>(found));
+  };
+  const auto withpair = [&](auto then) {
+    const auto found = resolvepair(names.category, names.from, names.to);
+    if (const auto* error = std::get_if<NameError>(&found)) return reportname(*error, err);
+    return then(std::get<Pair>(found));
+  };
+  switch (request.action) {
+    case Action::Help:
+      out << kUsage;
+      return 0;
+    case Action::Version:
+      out << "merovane-convert " << kVersion << '\n' << kCopyrightAndLicence;
+      return 0;
+    case Action::ListCategories:
+      listcategories(out);
+      return 0;
+    case Action::ListUnits:
+      return withcategory([&](const Category& category) {
+        listunits(category, out);
+        return 0;
+      });
+    case Action::Search:
+      break;
+    case Action::Grid:
+      return withcategory(
+          [&](const Category& category) { return convertgrid(category, names.value, out, err); });
+    case Action::Convert:
+      return withpair([&](const Pair& pair) { return convertone(pair, names.value, out, err); });
+    case Action::ConvertLines:
+      return withpair([&](const Pair& pair) { return convertlines(pair, in, out, err); });
+    case Action::ConvertRequests:
+      if (!names.category) return convertrequests(nullptr, in, out, err);
+      return withcategory(
+          [&](const Category& category) { return convertrequests(&category, in, out, err); });
+  }
+  return 2;
 }
 
 }  // namespace
 
 int runconvert(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
                std::ostream& err) {
-  const size_t count = arguments.size();
-  if (count == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
-    out << kUsage;
-    return 0;
-  }
-  if (count == 1 && arguments[0] == "--version") {
-    out << "merovane-convert " << kVersion << '\n' << kCopyrightAndLicence;
-    return 0;
-  }
-  if (count == 1 && arguments[0] == "--list") {
-    listcategories(out);
-    return 0;
-  }
-  if (count == 2 && arguments[0] == "--list") {
-    const Category* category = findcategory(arguments[1], err);
-    if (category == nullptr) return 2;
-    listunits(*category, out);
-    return 0;
-  }
-  if (count == 3 && arguments[0] == "--grid") return convertgrid(arguments, out, err);
-  if (count == 4 && !isoption(arguments[0])) return convertincategory(arguments, in, out, err);
-  // Three words that start with a category are a conversion without its last unit.
-  if (count == 3 && !isoption(arguments[0]) && merovane::findcategory(arguments[0]) == nullptr)
-    return convertanywhere(arguments, in, out, err);
-  err << kUsage;
-  return 2;
+  const auto parsed = parse(arguments);
+  if (const auto* error = std::get_if<UsageError>(&parsed)) return reportusage(*error, err);
+  const Request& request = std::get<Request>(parsed);
+  if (const std::optional<UsageError> error = unsupported(request)) return reportusage(*error, err);
+  return run(request, in, out, err);
 }
 
 int runconvert(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
@@ -245,11 +157,7 @@ int runprogram(const std::vector<std::string>& arguments, std::istream& in, std:
                std::ostream& err) {
   const int status = runconvert(arguments, in, out, err);
   if (out.flush()) return status;
-  const auto* buffer = dynamic_cast<const FdOutBuf*>(out.rdbuf());
-  err << kPrefix << "cannot write the result: "
-      << (buffer != nullptr && buffer->error() != 0 ? std::strerror(buffer->error())
-                                                    : "the output failed")
-      << '\n';
+  err << kPrefix << "cannot write the result: " << writeerror(out) << '\n';
   return 1;
 }
 

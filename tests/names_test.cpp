@@ -93,7 +93,7 @@ TEST(UnitNames, TheCommandLineTakesThem) {
        1,
        "",
        "merovane-convert: the value is empty: nothing to convert\n"},
-      {{"length", "m", "ft"}, 2, "", "usage"},
+      {{"length", "m", "ft"}, 2, "", "missing the unit to convert to\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.arguments[0] + " " + c.arguments[1] + " " + c.arguments[2]);

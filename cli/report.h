@@ -1,0 +1,37 @@
+// merovane-convert's messages: every one starts with the program's name, and fits one line but
+// for the lists of valid names a wrong single call is shown.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+#include "api/conversion.h"
+#include "cli/request.h"
+#include "cli/resolve.h"
+
+namespace merovane {
+
+inline constexpr const char* kPrefix = "merovane-convert: ";
+
+// A conversion's result text, or the message saying why there is none.
+struct Outcome {
+  bool converted;
+  std::string text;
+};
+
+// Converts `value` of `pair` as the window would; a failure names the value and gives the
+// description the window's message box would show, with what a number looks like when it
+// was not one.
+Outcome convertpair(const Pair& pair, std::string_view value);
+// The message for `value` when it did not convert: its result's error, or nothing converted.
+std::string cannotconvert(std::string_view value, const RuntimeError* error);
+
+// A wrong call: the reason, then where to read how to call the program. Returns 2.
+int reportusage(const UsageError& error, std::ostream& err);
+// A name that does not resolve, with the valid names. Returns 2.
+int reportname(const NameError& error, std::ostream& err);
+// Whether reading `in` failed; says so on `err` if it did.
+bool reportreaderror(const std::istream& in, std::ostream& err);
+
+}  // namespace merovane
