@@ -1,7 +1,10 @@
 #include "cli/lines.h"
 
 #include <istream>
+#include <map>
+#include <optional>
 #include <ostream>
+#include <tuple>
 
 #include "api/stream.h"
 #include "cli/report.h"
@@ -18,19 +21,50 @@ void reporttoolong(std::ostream& err, std::uint64_t line) {
   lineprefix(err, line) << "longer than " << kLongestLine << " bytes: skipped\n";
 }
 
-// One request line to its result, or the one-line message saying why there is none.
-Outcome convertrequest(const Category* category, std::string_view line) {
-  const auto words = splitwords(line);
-  if (const auto* error = std::get_if<UsageError>(&words)) return {false, error->message};
-  const auto parsed = parseconversion(std::get<std::vector<std::string>>(words));
-  if (const auto* error = std::get_if<UsageError>(&parsed)) return {false, error->message};
-  const Conversion& conversion = std::get<Conversion>(parsed);
-  std::optional<std::string_view> within = conversion.category;
-  if (!within && category != nullptr) within = category->caption;
-  const auto pair = resolvepair(within, conversion.from, conversion.to);
-  if (const auto* error = std::get_if<NameError>(&pair)) return {false, error->line};
-  return convertpair(std::get<Pair>(pair), conversion.value);
-}
+// Request lines to their results. Each pair's converter is worked out once (a category has at
+// most a few hundred pairs), and the names typed for it are remembered, a bounded number of them.
+class RequestConverter {
+ public:
+  explicit RequestConverter(const Category* category) : category_(category) {}
+
+  // One line to its result, or the one-line message saying why there is none.
+  Outcome convert(std::string_view line) {
+    const auto words = splitwords(line);
+    if (const auto* error = std::get_if<UsageError>(&words)) return {false, error->message};
+    auto parsed = parseconversion(std::get<std::vector<std::string>>(words));
+    if (const auto* error = std::get_if<UsageError>(&parsed)) return {false, error->message};
+    Conversion& conversion = std::get<Conversion>(parsed);
+    if (!conversion.category && category_ != nullptr)
+      conversion.category = std::string(category_->caption);
+    Names names(std::move(conversion.category), std::move(conversion.from),
+                std::move(conversion.to));
+    auto known = typed_.find(names);
+    if (known == typed_.end()) {
+      const auto& [category, from, to] = names;
+      const auto pair = resolvepair(category, from, to);
+      if (const auto* error = std::get_if<NameError>(&pair)) return {false, error->line};
+      const Pair& found = std::get<Pair>(pair);
+      const auto key = std::tuple(found.category, found.from, found.to);
+      auto at = converters_.find(key);
+      if (at == converters_.end())
+        at = converters_.try_emplace(key, *found.category, found.from, found.to).first;
+      if (std::get<0>(names).value_or("").size() + from.size() + to.size() > kLongestTyped)
+        return outcome(conversion.value, at->second.convert(conversion.value));
+      if (typed_.size() == kMostTyped) typed_.clear();
+      known = typed_.emplace(std::move(names), &at->second).first;
+    }
+    return outcome(conversion.value, known->second->convert(conversion.value));
+  }
+
+ private:
+  using Names = std::tuple<std::optional<std::string>, std::string, std::string>;
+  // At most this many names, each this long at most, are remembered.
+  static constexpr std::size_t kMostTyped = 1024, kLongestTyped = 256;
+
+  const Category* category_;
+  std::map<Names, const PairConverter*> typed_;
+  std::map<std::tuple<const Category*, int, int>, PairConverter> converters_;
+};
 
 }  // namespace
 
@@ -49,13 +83,14 @@ int convertlines(const Pair& pair, std::istream& in, std::ostream& out, std::ost
 int convertrequests(const Category* category, std::istream& in, std::ostream& out,
                     std::ostream& err) {
   LineReader reader(in);
+  RequestConverter converter(category);
   bool failed = false;
   for (LineReader::Read read; out && (read = reader.next()) != LineReader::Read::End;) {
     if (read == LineReader::Read::TooLong) {
       failed = true;
       reporttoolong(err, reader.number());
     } else if (!isblankline(reader.line())) {
-      const Outcome outcome = convertrequest(category, reader.line());
+      const Outcome outcome = converter.convert(reader.line());
       if (outcome.converted) {
         out << outcome.text;
       } else {

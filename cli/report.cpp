@@ -15,11 +15,14 @@ std::string cannotconvert(std::string_view value, const RuntimeError* error) {
   return message;
 }
 
-Outcome convertpair(const Pair& pair, std::string_view value) {
+Outcome outcome(std::string_view value, const Result& result) {
   if (value.empty()) return {false, "the value is empty: nothing to convert"};
-  const Result result = convertcell(*pair.category, value, pair.from, pair.to);
   if (result.status() == Result::Status::Converted) return {true, std::string(result.text())};
   return {false, cannotconvert(value, result.error() ? &*result.error() : nullptr)};
+}
+
+Outcome convertpair(const Pair& pair, std::string_view value) {
+  return outcome(value, convertcell(*pair.category, value, pair.from, pair.to));
 }
 
 int reportusage(const UsageError& error, std::ostream& err) {

@@ -20,9 +20,10 @@ struct Outcome {
   std::string text;
 };
 
-// Converts `value` of `pair` as the window would; a failure names the value and gives the
-// description the window's message box would show, with what a number looks like when it
-// was not one.
+// What converting `value` gave, as reported: a failure names the value and gives the description
+// the window's message box would show, with what a number looks like when it was not one.
+Outcome outcome(std::string_view value, const Result& result);
+// Converts `value` of `pair` as the window would.
 Outcome convertpair(const Pair& pair, std::string_view value);
 // The message for `value` when it did not convert: its result's error, or nothing converted.
 std::string cannotconvert(std::string_view value, const RuntimeError* error);
