@@ -30,8 +30,11 @@ size_t printablesequence(std::string_view text) {
   return length;
 }
 
-// The code point of a well-formed three-byte sequence.
-char32_t codepoint3(std::string_view sequence) {
+// The code point of a well-formed two- or three-byte sequence.
+char32_t codepoint(std::string_view sequence) {
+  if (sequence.size() == 2)
+    return (static_cast<char32_t>(sequence[0] & 0x1f) << 6) |
+           static_cast<char32_t>(sequence[1] & 0x3f);
   return (static_cast<char32_t>(sequence[0] & 0x0f) << 12) |
          (static_cast<char32_t>(sequence[1] & 0x3f) << 6) |
          static_cast<char32_t>(sequence[2] & 0x3f);
@@ -40,7 +43,8 @@ char32_t codepoint3(std::string_view sequence) {
 // Marks, embeddings, overrides and isolates that reorder the text around them, and the line and
 // paragraph separators.
 bool reorders(char32_t c) {
-  return c == 0x200e || c == 0x200f || (c >= 0x2028 && c <= 0x202e) || (c >= 0x2066 && c <= 0x2069);
+  return c == 0x061c || c == 0x200e || c == 0x200f || (c >= 0x2028 && c <= 0x202e) ||
+         (c >= 0x2066 && c <= 0x2069);
 }
 
 void escapecodepoint(std::string& out, char32_t c) {
@@ -68,8 +72,8 @@ std::string quoted(std::string_view text) {
         ++at;
       } else {
         const std::string_view sequence = text.substr(at, length);
-        if (length == 3 && reorders(codepoint3(sequence)))
-          escapecodepoint(out, codepoint3(sequence));
+        if (length <= 3 && reorders(codepoint(sequence)))
+          escapecodepoint(out, codepoint(sequence));
         else
           out += sequence;
         at += length;

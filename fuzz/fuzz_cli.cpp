@@ -67,8 +67,9 @@ void check(const std::vector<std::string>& arguments, const std::string& input) 
   require(std::none_of(whole.err.begin(), whole.err.end(),
                        [](char c) { return (c >= 0 && c < 0x20 && c != '\n') || c == 0x7f; }),
           "no control character reaches standard error raw", context);
-  for (const char* reorders : {"\u200e", "\u200f", "\u202a", "\u202b", "\u202c", "\u202d", "\u202e",
-                               "\u2066", "\u2067", "\u2068", "\u2069"})
+  for (const char* reorders :
+       {"\u061c", "\u200e", "\u200f", "\u2028", "\u2029", "\u202a", "\u202b", "\u202c", "\u202d",
+        "\u202e", "\u2066", "\u2067", "\u2068", "\u2069"})
     require(whole.err.find(reorders) == std::string::npos,
             "no bidirectional control reaches standard error raw", context);
   // Echoed texts are cut: two of them, each escaped, fit well in this.

@@ -248,7 +248,7 @@ TEST(Cli, ReadErrorsFail) {
 // Echoed text is cut, and what would reorder or rewrite the terminal is escaped.
 TEST(Cli, EchoesInputSafely) {
   for (const auto& [typed, shown] : std::vector<std::pair<std::string, std::string>>{
-           {"a\u202eb\u2066c\u200fd", "\"a\\u202eb\\u2066c\\u200fd\""},
+           {"a\u202eb\u2066c\u200fd\u061ce", "\"a\\u202eb\\u2066c\\u200fd\\u061ce\""},
            {"\x1b[2J\"\\\n", "\"\\x1b[2J\\\"\\\\\\n\""},
            {"é\xff", "\"é\\xff\""},
            {std::string(60, 'x'), "\"" + std::string(60, 'x') + "\""},
