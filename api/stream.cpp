@@ -1,32 +1,50 @@
 #include "api/stream.h"
 
 #include <istream>
+#include <limits>
 #include <ostream>
-#include <string>
 
 namespace merovane {
-namespace {
+
+LineReader::LineReader(std::istream& in) : in_(in), buffer_(kLongestLine + 1) {}
+
+LineReader::Read LineReader::next() {
+  in_.getline(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+  const auto got = static_cast<std::size_t>(in_.gcount());
+  if (in_.bad() || got == 0) return Read::End;
+  ++number_;
+  if (in_.fail()) {
+    // kLongestLine bytes and no line end yet: the rest of the line is passed over unread.
+    in_.clear();
+    in_.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+    return Read::TooLong;
+  }
+  // The line end counts in gcount, but is not stored.
+  length_ = in_.eof() ? got : got - 1;
+  if (length_ > 0 && buffer_[length_ - 1] == '\r') --length_;
+  return Read::Line;
+}
 
 bool isblankline(std::string_view line) {
   return line.find_first_not_of(" \t") == std::string_view::npos;
 }
 
-}  // namespace
-
 StreamSummary convertstream(const PairConverter& converter, std::istream& in, std::ostream& out,
-                            const LineFailure& failure) {
+                            const LineFailure& failure, const LineTooLong& toolong) {
   StreamSummary summary;
-  std::string line;
-  while (out && std::getline(in, line)) {
-    ++summary.lines;
-    std::string_view value = line;
-    if (value.ends_with('\r')) value.remove_suffix(1);
-    const Result result = converter.convert(value);
-    if (result.status() == Result::Status::Converted) {
-      out.write(result.text().data(), static_cast<std::streamsize>(result.text().size()));
-    } else if (!isblankline(value)) {
+  LineReader reader(in);
+  for (LineReader::Read read; out && (read = reader.next()) != LineReader::Read::End;) {
+    summary.lines = reader.number();
+    if (read == LineReader::Read::TooLong) {
       ++summary.failed;
-      if (failure) failure(summary.lines, value, result.error() ? &*result.error() : nullptr);
+      if (toolong) toolong(reader.number());
+    } else if (const Result result = converter.convert(reader.line());
+               result.status() == Result::Status::Converted) {
+      out.write(result.text().data(), static_cast<std::streamsize>(result.text().size()));
+    } else if (!isblankline(reader.line())) {
+      ++summary.failed;
+      if (failure)
+        failure(reader.number(), reader.line(), result.error() ? &*result.error() : nullptr);
     }
     out.put('\n');
   }

@@ -9,7 +9,8 @@
 namespace merovane {
 
 // Runs the tool on `arguments` (without the program name), with `in` as its standard input;
-// returns the exit code: 0 done, 1 a conversion failed or had nothing to convert, 2 a wrong call.
+// returns the exit code: 0 done, 1 a conversion failed, had nothing to convert, or input or output
+// failed, 2 a wrong call.
 int runconvert(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
                std::ostream& err);
 // The same on the process's standard input.

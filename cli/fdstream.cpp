@@ -2,11 +2,13 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 namespace merovane {
 
-FdOutBuf::FdOutBuf(int fd) : fd_(fd) {
+FdOutBuf::FdOutBuf(int fd, Flush flush) : fd_(fd), flush_(flush) {
   setp(buffer_.data(), buffer_.data() + buffer_.size());
 }
 
@@ -33,6 +35,13 @@ FdOutBuf::int_type FdOutBuf::overflow(int_type c) {
   return traits_type::not_eof(c);
 }
 
+// A message is composed of several pieces; by line, it leaves in one write when its line is done.
+std::streamsize FdOutBuf::xsputn(const char* text, std::streamsize count) {
+  const std::streamsize put = std::streambuf::xsputn(text, count);
+  if (flush_ == Flush::EachLine && std::find(text, text + count, '\n') != text + count) drain();
+  return put;
+}
+
 int FdOutBuf::sync() {
   return drain() ? 0 : -1;
 }
@@ -43,14 +52,28 @@ FdInBuf::FdInBuf(int fd, std::ostream* tie) : fd_(fd), tie_(tie) {
 
 FdInBuf::int_type FdInBuf::underflow() {
   if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
+  if (error_ != 0) return traits_type::eof();
   if (tie_ != nullptr) tie_->flush();
   ssize_t got;
   do {
     got = ::read(fd_, buffer_.data(), buffer_.size());
   } while (got < 0 && errno == EINTR);
+  if (got < 0) error_ = errno;
   if (got <= 0) return traits_type::eof();
   setg(buffer_.data(), buffer_.data(), buffer_.data() + got);
   return traits_type::to_int_type(*gptr());
+}
+
+const char* readerror(const std::istream& in) {
+  const auto* buffer = dynamic_cast<const FdInBuf*>(in.rdbuf());
+  if (buffer != nullptr && buffer->error() != 0) return std::strerror(buffer->error());
+  return in.bad() ? "the input failed" : nullptr;
+}
+
+const char* writeerror(const std::ostream& out) {
+  const auto* buffer = dynamic_cast<const FdOutBuf*>(out.rdbuf());
+  return buffer != nullptr && buffer->error() != 0 ? std::strerror(buffer->error())
+                                                   : "the output failed";
 }
 
 }  // namespace merovane

@@ -30,11 +30,39 @@ size_t printablesequence(std::string_view text) {
   return length;
 }
 
+// The code point of a well-formed two- or three-byte sequence.
+char32_t codepoint(std::string_view sequence) {
+  if (sequence.size() == 2)
+    return (static_cast<char32_t>(sequence[0] & 0x1f) << 6) |
+           static_cast<char32_t>(sequence[1] & 0x3f);
+  return (static_cast<char32_t>(sequence[0] & 0x0f) << 12) |
+         (static_cast<char32_t>(sequence[1] & 0x3f) << 6) |
+         static_cast<char32_t>(sequence[2] & 0x3f);
+}
+
+// Marks, embeddings, overrides and isolates that reorder the text around them, and the line and
+// paragraph separators.
+bool reorders(char32_t c) {
+  return c == 0x061c || c == 0x200e || c == 0x200f || (c >= 0x2028 && c <= 0x202e) ||
+         (c >= 0x2066 && c <= 0x2069);
+}
+
+void escapecodepoint(std::string& out, char32_t c) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  out += "\\u";
+  for (int shift = 12; shift >= 0; shift -= 4) out += kHex[(c >> shift) & 15];
+}
+
 }  // namespace
 
 std::string quoted(std::string_view text) {
   std::string out = "\"";
-  for (size_t at = 0; at < text.size();) {
+  size_t characters = 0;
+  for (size_t at = 0; at < text.size(); ++characters) {
+    if (characters == kQuotedCharacters) {
+      out += "\u2026";  // …
+      break;
+    }
     const char c = text[at];
     const auto byte = static_cast<unsigned char>(c);
     if (byte >= 0x80) {
@@ -43,7 +71,11 @@ std::string quoted(std::string_view text) {
         escape(out, byte);
         ++at;
       } else {
-        out += text.substr(at, length);
+        const std::string_view sequence = text.substr(at, length);
+        if (length <= 3 && reorders(codepoint(sequence)))
+          escapecodepoint(out, codepoint(sequence));
+        else
+          out += sequence;
         at += length;
       }
       continue;

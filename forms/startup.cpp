@@ -2,8 +2,10 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <mutex>
 #include <vector>
 
@@ -59,6 +61,61 @@ void release() {
   held.clear();
 }
 
+[[noreturn]] void fail(const QString& message) {
+  print(stderr, QStringLiteral("merovane: %1\n").arg(message));
+  // The toolkit is half started: nothing of it is taken down.
+  std::_Exit(1);
+}
+
+[[noreturn]] void nodisplay(const QString& reason) {
+  fail(QStringLiteral("no graphical display to open the window on (%1); run it in a desktop "
+                      "session, or use merovane-convert on a terminal")
+           .arg(reason));
+}
+
+// A Wayland display's socket lies in XDG_RUNTIME_DIR unless WAYLAND_DISPLAY gives its whole path.
+bool waylandunreachable() {
+  return qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") &&
+         !qEnvironmentVariable("WAYLAND_DISPLAY").startsWith(u'/');
+}
+
+// Without XDG_RUNTIME_DIR the Wayland client library prints its own error when the toolkit tries
+// Wayland; when nothing else is left to try, the start is refused in one line before that.
+void checkwayland() {
+  if (!waylandunreachable()) return;
+  const QStringList platforms =
+      qEnvironmentVariable("QT_QPA_PLATFORM").split(u';', Qt::SkipEmptyParts);
+  const bool waylandfirst = platforms.isEmpty()
+                                ? !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+                                : platforms.first().startsWith(QLatin1String("wayland"));
+  // The toolkit's own choice falls back on X11.
+  const bool fallback =
+      (platforms.isEmpty() || platforms.size() > 1) && !qEnvironmentVariableIsEmpty("DISPLAY");
+  if (waylandfirst && !fallback)
+    nodisplay(QStringLiteral("XDG_RUNTIME_DIR is unset, and Wayland's socket lies in it"));
+}
+
+// The platform QT_QPA_PLATFORM (or -platform) named, when the toolkit has no such platform: its
+// name, and the platforms available that its last word lists.
+void checkplatform(const QString& fatal) {
+  const QLatin1String notfound("Could not find the Qt platform plugin \"");
+  for (const HeldMessage& message : held) {
+    const qsizetype at = message.text.indexOf(notfound);
+    if (at < 0) continue;
+    const qsizetype from = at + notfound.size();
+    const QString name = message.text.mid(from, message.text.indexOf(u'"', from) - from);
+    const QLatin1String listed("Available platform plugins are: ");
+    const qsizetype list = fatal.indexOf(listed);
+    QString text = list < 0 ? QString() : fatal.mid(list + listed.size()).trimmed();
+    if (text.endsWith(u'.')) text.chop(1);
+    QStringList available = text.split(QStringLiteral(", "), Qt::SkipEmptyParts);
+    available.sort();
+    fail(QStringLiteral("no platform \"%1\" to open the window on; the platforms available are: %2")
+             .arg(name, available.isEmpty() ? QStringLiteral("none")
+                                            : available.join(QStringLiteral(", "))));
+  }
+}
+
 [[noreturn]] void nodisplay() {
   QStringList tried;
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) {
@@ -68,11 +125,7 @@ void release() {
   const QString reason = tried.isEmpty()
                              ? QStringLiteral("DISPLAY and WAYLAND_DISPLAY are unset")
                              : QStringLiteral("no answer from ") + tried.join(QStringLiteral(", "));
-  print(stderr, QStringLiteral("merovane: no graphical display to open the window on (%1); run it "
-                               "in a desktop session, or use merovane-convert on a terminal\n")
-                    .arg(reason));
-  // The toolkit is half started: nothing of it is taken down.
-  std::_Exit(1);
+  nodisplay(reason);
 }
 
 void holdstartmessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
@@ -85,8 +138,10 @@ void holdstartmessages(QtMsgType type, const QMessageLogContext& context, const 
   // The toolkit's last word when no platform, and so no display, could be opened. Asked for its
   // plugins' story (QT_DEBUG_PLUGINS), it tells it all.
   if (text.contains(QLatin1String("no Qt platform plugin could be initialized")) &&
-      !qEnvironmentVariableIsSet("QT_DEBUG_PLUGINS"))
+      !qEnvironmentVariableIsSet("QT_DEBUG_PLUGINS")) {
+    checkplatform(text);
     nodisplay();
+  }
   release();
   previoushandler(type, context, text);
 }
@@ -125,18 +180,27 @@ std::optional<int> readcommandline(int& argc, char** argv) {
     print(stderr, QStringLiteral("merovane: %1\nTry 'merovane --help'.\n").arg(error));
     return 2;
   }
-  if (parser.isSet(help)) {
-    print(stdout, parser.helpText());
-    return 0;
-  }
-  if (parser.isSet(version)) {
-    std::printf("merovane %s\n%s", kVersion, kCopyrightAndLicence);
-    return 0;
-  }
-  return std::nullopt;
+  QByteArray text;
+  if (parser.isSet(help))
+    text = parser.helpText().toLocal8Bit();
+  else if (parser.isSet(version))
+    text = QByteArray("merovane ") + kVersion + '\n' + kCopyrightAndLicence;
+  else
+    return std::nullopt;
+  // A full disk or a closed standard output fails the call, in one line with the first reason.
+  errno = 0;
+  const bool written = std::fputs(text.constData(), stdout) >= 0;
+  const int reason = errno;
+  if (std::fflush(stdout) == 0 && written) return 0;
+  const int failure = reason != 0 ? reason : errno;
+  std::fprintf(stderr, "merovane: cannot write the %s: %s\n",
+               parser.isSet(help) ? "help" : "version",
+               failure != 0 ? std::strerror(failure) : "the output failed");
+  return 1;
 }
 
 std::unique_ptr<QApplication> startapplication(int& argc, char** argv) {
+  checkwayland();
   previoushandler = qInstallMessageHandler(holdstartmessages);
   auto application = std::make_unique<QApplication>(argc, argv);
   qInstallMessageHandler(previoushandler);

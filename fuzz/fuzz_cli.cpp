@@ -1,6 +1,7 @@
 // Fuzzes merovane-convert as a whole: a fuzzed argument vector and standard input through the
 // entry point main uses, checking the exit status, what reaches standard error, and that a
-// stream gives exactly one line for each line read, each what a single conversion prints.
+// stream of values or of whole requests gives exactly one line for each line read, each what a
+// single conversion prints.
 //
 // Input: the arguments, each ended by a NUL; an empty argument ends them, and the rest is the
 // standard input.
@@ -13,6 +14,8 @@
 #include <vector>
 
 #include "cli/convert.h"
+#include "cli/request.h"
+#include "cli/words.h"
 #include "fuzz/invariant.h"
 
 namespace merovane::fuzz {
@@ -20,6 +23,7 @@ namespace {
 
 constexpr size_t kMostArguments = 6;
 constexpr size_t kLinesCompared = 4;
+constexpr size_t kLongestMessage = 1000;
 
 struct Run {
   int status;
@@ -58,18 +62,31 @@ void check(const std::vector<std::string>& arguments, const std::string& input) 
   };
   require(whole.status >= 0 && whole.status <= 2, "the exit status is 0, 1 or 2", context);
   require(whole.status != 2 || whole.out.empty(), "a wrong call prints no result", context);
-  // Every message names the program, or is the usage.
-  require(whole.err.empty() || whole.err.starts_with("merovane-convert: ") ||
-              whole.err.starts_with("usage: "),
+  require(whole.err.empty() || whole.err.starts_with("merovane-convert: "),
           "messages start with the program's name", context);
   require(std::none_of(whole.err.begin(), whole.err.end(),
                        [](char c) { return (c >= 0 && c < 0x20 && c != '\n') || c == 0x7f; }),
           "no control character reaches standard error raw", context);
+  for (const char* reorders :
+       {"\u061c", "\u200e", "\u200f", "\u2028", "\u2029", "\u202a", "\u202b", "\u202c", "\u202d",
+        "\u202e", "\u2066", "\u2067", "\u2068", "\u2069"})
+    require(whole.err.find(reorders) == std::string::npos,
+            "no bidirectional control reaches standard error raw", context);
+  // Echoed texts are cut: two of them, each escaped, fit well in this.
+  require(
+      std::ranges::all_of(lines(whole.err),
+                          [](const std::string& line) { return line.size() <= kLongestMessage; }),
+      "each message line is short, whatever was typed", context);
 
-  const size_t count = arguments.size();
-  const bool incategory = count == 4 && arguments[1] == "-" && !arguments[0].starts_with("--");
-  const bool stream = incategory || (count == 3 && arguments[0] == "-");
-  if (!stream || whole.status == 2) return;
+  const auto parsed = parse(arguments);
+  require(!std::holds_alternative<UsageError>(parsed) ||
+              (whole.status == 2 && whole.err.ends_with("\nTry 'merovane-convert --help'.\n") &&
+               std::count(whole.err.begin(), whole.err.end(), '\n') == 2),
+          "a wrong call is said in one line, then where to read how to call", context);
+  const Request* request = std::get_if<Request>(&parsed);
+  const bool values = request != nullptr && request->action == Action::ConvertLines;
+  const bool requests = request != nullptr && request->action == Action::ConvertRequests;
+  if ((!values && !requests) || whole.status == 2) return;
   require(whole.err.empty() || whole.err.starts_with("merovane-convert: "),
           "a stream's messages start with the program's name", context);
 
@@ -83,13 +100,29 @@ void check(const std::vector<std::string>& arguments, const std::string& input) 
     const std::string reported = "merovane-convert: line " + std::to_string(line + 1) + ": ";
     require(!lost || whole.err.find(reported) != std::string::npos,
             "each line that did not convert is reported", context);
-    if (line >= kLinesCompared) continue;
-    // The same value as a single conversion, where the arguments can carry it.
-    std::string value = in[line];
-    if (value.ends_with('\r')) value.pop_back();
-    if (value == "-" || value.starts_with("--")) continue;
-    std::vector<std::string> single = arguments;
-    single[incategory ? 1 : 0] = value;
+    if (line >= kLinesCompared || blank(in[line])) continue;
+    // The same conversion as a single call, where the arguments can carry it.
+    std::string text = in[line];
+    if (text.ends_with('\r')) text.pop_back();
+    std::vector<std::string> single{"--"};
+    if (values) {
+      single.insert(single.end(), {request->conversion.category.value_or(""), text,
+                                   request->conversion.from, request->conversion.to});
+      if (!request->conversion.category) single.erase(single.begin() + 1);
+    } else {
+      const auto words = splitwords(text);
+      if (!std::holds_alternative<std::vector<std::string>>(words)) {
+        require(out[line].empty(), "a line that is no request converts nothing", context);
+        continue;
+      }
+      if (request->conversion.category) single.push_back(*request->conversion.category);
+      for (const std::string& word : std::get<std::vector<std::string>>(words))
+        single.push_back(word);
+    }
+    const auto singleparsed = parse(single);
+    if (!std::holds_alternative<Request>(singleparsed) ||
+        std::get<Request>(singleparsed).action != Action::Convert)
+      continue;
     const Run one = run(single, "");
     require(one.status == 0 ? one.out == out[line] + "\n" : out[line].empty(),
             "a stream's line is what a single conversion prints", context);

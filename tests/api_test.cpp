@@ -98,14 +98,16 @@ TEST(Api, StreamsOneLineForEachLine) {
        "1\nabc\n\n2\n",
        1,
        "1609.344\n\n\n3218.688\n",
-       "merovane-convert: line 2: cannot convert \"abc\": Type mismatch\n"},
+       "merovane-convert: line 2: cannot convert \"abc\": Type mismatch (write numbers like 1.5, "
+       "-2 or 3E+8)\n"},
       {{"-", "mi", "m"}, "1\r\n2", 0, "1609.344\n3218.688\n", ""},
       {{"-", "mph", "km/h"}, " \t\n\n1\n", 0, "\n\n1.609344\n", ""},
       {{"Speed", "-", "mph", "km/h"},
        "\x1b[2J\n",
        1,
        "\n",
-       "merovane-convert: line 1: cannot convert \"\\x1b[2J\": Type mismatch\n"},
+       "merovane-convert: line 1: cannot convert \"\\x1b[2J\": Type mismatch (write numbers like "
+       "1.5, -2 or 3E+8)\n"},
       {{"-", "m", "ly"},
        "1e300\n",
        1,

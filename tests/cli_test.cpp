@@ -1,13 +1,19 @@
-// merovane-convert's contract: output, exit codes, name matching and the grid of each category.
+// merovane-convert's contract: output, exit codes, name matching, the grid of each category,
+// standard input and hostile input.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "api/stream.h"
 #include "categories/categories.h"
 #include "cli/convert.h"
+#include "cli/fdstream.h"
+#include "cli/quote.h"
 #include "core/memoryform.h"
 
 namespace merovane {
@@ -19,11 +25,14 @@ struct CliRun {
   std::string err;
 };
 
-CliRun cli(const std::vector<std::string>& arguments) {
+CliRun cli(const std::vector<std::string>& arguments, const std::string& input = "") {
+  std::istringstream in(input);
   std::ostringstream out, err;
-  const int code = runconvert(arguments, out, err);
+  const int code = runconvert(arguments, in, out, err);
   return {code, out.str(), err.str()};
 }
+
+constexpr const char* kNumberHint = " (write numbers like 1.5, -2 or 3E+8)";
 
 int lines(const std::string& text) {
   return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
@@ -60,18 +69,21 @@ TEST(Cli, ConversionErrorsGoToStandardError) {
     std::vector<std::string> arguments;
     const char* description;
   };
+  const std::string mismatch = std::string("Type mismatch") + kNumberHint;
   const Case cases[] = {
-      {{"Length", "1/2", "Meters", "Meters"}, "Type mismatch"},
+      {{"Length", "1/2", "Meters", "Meters"}, mismatch.c_str()},
       {{"Length", "1e999", "Meters", "Meters"}, "Overflow"},
       {{"Length", "2e282", "Meters", "Meters"}, "Floating-point error: the result is out of range"},
-      {{"Weight", "1/2", "Grams", "Ounces"}, "Type mismatch"},
+      {{"Weight", "1/2", "Grams", "Ounces"}, mismatch.c_str()},
+      {{"1,5", "mi", "km"}, mismatch.c_str()},
   };
   for (const Case& c : cases) {
     const CliRun run = cli(c.arguments);
-    EXPECT_EQ(run.code, 1) << c.arguments[0] << ' ' << c.arguments[1];
+    const std::string& value = c.arguments[c.arguments.size() - 3];
+    EXPECT_EQ(run.code, 1) << value;
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "merovane-convert: cannot convert \"" + c.arguments[1] +
-                           "\": " + c.description + "\n");
+    EXPECT_EQ(run.err,
+              "merovane-convert: cannot convert \"" + value + "\": " + c.description + "\n");
   }
 }
 
@@ -180,7 +192,7 @@ TEST(Cli, PreciseAndDigits) {
     const CliRun run = cli({"--digits", wrong, "1", "m", "ft"});
     EXPECT_EQ(run.code, 2) << wrong;
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(lines(run.err), 1) << run.err;
+    EXPECT_EQ(lines(run.err), 2) << run.err;  // the reason, then where to read more
   }
   EXPECT_EQ(cli({"1", "m", "ft", "--digits"}).code, 2);
 }
@@ -214,18 +226,86 @@ TEST(Cli, Lists) {
 
 TEST(Cli, HelpVersionAndWrongCalls) {
   EXPECT_EQ(cli({"--help"}).code, 0);
-  EXPECT_NE(cli({"--help"}).out.find("usage"), std::string::npos);
-  EXPECT_EQ(cli({"--version"}).out.substr(0, 17), "merovane-convert ");
-  for (const std::vector<std::string>& wrong :
-       std::vector<std::vector<std::string>>{{},
-                                             {"length"},
-                                             {"length", "1", "Meters"},
-                                             {"--grid", "length"},
-                                             {"--bogus", "a", "b", "c"}}) {
-    const CliRun run = cli(wrong);
+  EXPECT_TRUE(cli({"--help"}).out.starts_with("usage: "));
+  for (const char* version : {"--version", "-v"})
+    EXPECT_EQ(cli({version}).out.substr(0, 17), "merovane-convert ");
+  // Each wrong call in two lines: what is wrong, and where to read how to call the program.
+  for (const auto& [arguments, message] :
+       std::vector<std::pair<std::vector<std::string>, std::string>>{
+           {{"1", "km"}, "missing the unit to convert to"},
+           {{"1", "mi", "km", "extra"}, "unexpected argument \"extra\""},
+           {{"--digits", "18", "1", "m", "m"},
+            "--digits takes a whole number from 1 to 17, not \"18\""},
+       }) {
+    const CliRun run = cli(arguments);
     EXPECT_EQ(run.code, 2);
-    EXPECT_NE(run.err.find("usage"), std::string::npos);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "merovane-convert: " + message + "\nTry 'merovane-convert --help'.\n");
   }
+  EXPECT_EQ(cli({"--", "-40", "C", "F"}).out, "-40\n");
+}
+
+// Whole requests, a line each: one line out for each, failures reported with their numbers.
+TEST(Cli, ConvertsRequestsFromStandardInput) {
+  const CliRun run =
+      cli({"-"}, "1 mi km\n2 \"Light years\" mi\nx\nLength 1 km mi\n\n100 celcius F\n");
+  EXPECT_EQ(run.code, 1);
+  EXPECT_EQ(run.out, "1.609344\n11756999125109.4\n\n0.62137119\n\n\n");
+  EXPECT_EQ(run.err,
+            "merovane-convert: line 3: missing the unit to convert from\n"
+            "merovane-convert: line 6: unknown unit \"celcius\"; did you mean Celsius?\n");
+
+  const CliRun incategory =
+      cli({"temperature", "-"}, "100 c f\n-40 C F\nLength 1 mi km\n1/2 C F\n");
+  EXPECT_EQ(incategory.code, 1);
+  EXPECT_EQ(incategory.out, "212\n-40\n1.609344\n\n");
+  EXPECT_EQ(incategory.err,
+            std::string("merovane-convert: line 4: cannot convert \"1/2\": Type mismatch") +
+                kNumberHint + "\n");
+  EXPECT_EQ(cli({"-"}, "1 mi km\r\n").out, "1.609344\n");
+}
+
+// A line longer than the limit is reported and skipped; the lines after it convert, one of
+// exactly the limit too.
+TEST(Cli, SkipsLinesTooLong) {
+  for (const std::vector<std::string>& arguments :
+       std::vector<std::vector<std::string>>{{"-", "mi", "km"}, {"-"}}) {
+    const std::string request = arguments.size() == 1 ? "1 mi km" : "1";
+    const std::string longest = std::string(kLongestLine - request.size(), ' ') + request;
+    const CliRun run =
+        cli(arguments, std::string(kLongestLine + 1, '7') + "\n" + request + "\n" + longest + "\n");
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.out, "\n1.609344\n1.609344\n");
+    EXPECT_EQ(run.err, "merovane-convert: line 1: longer than 65536 bytes: skipped\n");
+  }
+}
+
+// A failed read ends the input as a failure, named in one line.
+TEST(Cli, ReadErrorsFail) {
+  const int directory = ::open("/", O_RDONLY | O_DIRECTORY);
+  ASSERT_GE(directory, 0);
+  FdInBuf buffer(directory, nullptr);
+  std::istream in(&buffer);
+  for (const std::vector<std::string>& arguments :
+       std::vector<std::vector<std::string>>{{"-", "mi", "km"}, {"-"}}) {
+    std::ostringstream out, err;
+    EXPECT_EQ(runconvert(arguments, in, out, err), 1);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(err.str(), "merovane-convert: cannot read standard input: Is a directory\n");
+  }
+  ::close(directory);
+}
+
+// Echoed text is cut, and what would reorder or rewrite the terminal is escaped.
+TEST(Cli, EchoesInputSafely) {
+  for (const auto& [typed, shown] : std::vector<std::pair<std::string, std::string>>{
+           {"a\u202eb\u2066c\u200fd\u061ce", "\"a\\u202eb\\u2066c\\u200fd\\u061ce\""},
+           {"\x1b[2J\"\\\n", "\"\\x1b[2J\\\"\\\\\\n\""},
+           {"é\xff", "\"é\\xff\""},
+           {std::string(60, 'x'), "\"" + std::string(60, 'x') + "\""},
+           {std::string(59, 'x') + "éé", "\"" + std::string(59, 'x') + "é\u2026\""},
+       })
+    EXPECT_EQ(merovane::quoted(typed), shown) << typed;
 }
 
 TEST(Cli, PutsBackTheWindowItFound) {

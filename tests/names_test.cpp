@@ -236,7 +236,7 @@ TEST(UnitNames, TheCommandLineTakesThem) {
        1,
        "",
        "merovane-convert: the value is empty: nothing to convert\n"},
-      {{"length", "m", "ft"}, 2, "", "usage"},
+      {{"length", "m", "ft"}, 2, "", "missing the unit to convert to\n"},
       {{"--search", "nautical"}, 0, "nmi\tLength\n", ""},
       {{"--search", "zzqx"}, 1, "", "no unit's name contains \"zzqx\""},
   };
@@ -289,7 +289,9 @@ TEST(UnitNames, AStreamReadsAMultiple) {
   std::ostringstream out, err;
   EXPECT_EQ(runconvert({"-", "kWh", "J"}, in, out, err), 1);
   EXPECT_EQ(out.str(), "3600000\n\n1800000\n");
-  EXPECT_EQ(err.str(), "merovane-convert: line 2: cannot convert \"abc\": Type mismatch\n");
+  EXPECT_EQ(err.str(),
+            "merovane-convert: line 2: cannot convert \"abc\": Type mismatch (write numbers like "
+            "1.5, -2 or 3E+8)\n");
 }
 
 }  // namespace

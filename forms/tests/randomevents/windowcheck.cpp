@@ -27,7 +27,7 @@ bool showsmessageboxes(CategoryId id) {
   return id == CategoryId::BitsAndBytes || id == CategoryId::Weight;
 }
 
-// What `merovane-convert CATEGORY TEXT FROM TO` prints, run in this process.
+// What `merovane-convert -- CATEGORY TEXT FROM TO` prints, run in this process.
 struct ToolAnswer {
   int exitcode = 2;
   QString printed;  // without its newline
@@ -43,16 +43,21 @@ QString withoutnewline(const std::string& text) {
 ToolAnswer asktool(CategoryId id, const QString& text, const QString& from, const QString& to) {
   std::ostringstream out;
   std::ostringstream err;
+  // After "--" a pasted text such as "-e5" is the value, not an option.
   const int exitcode = runconvert(
-      {caption(id).toStdString(), text.toStdString(), from.toStdString(), to.toStdString()}, out,
-      err);
-  // The tool names the value before the description: "...cannot convert "1/2": Type mismatch".
+      {"--", caption(id).toStdString(), text.toStdString(), from.toStdString(), to.toStdString()},
+      out, err);
+  // The tool names the value before the description, and after a type mismatch says what a
+  // number looks like: "...cannot convert "1/2": Type mismatch (write numbers like ...)".
   const std::string message = err.str();
   const std::string failed = "merovane-convert: cannot convert ";
   const size_t description = message.rfind("\": ");
-  const QString error = message.starts_with(failed) && description != std::string::npos
-                            ? withoutnewline(message.substr(description + 3))
-                            : QString();
+  std::string shown = message.starts_with(failed) && description != std::string::npos
+                          ? message.substr(description + 3)
+                          : std::string();
+  if (const size_t hint = shown.find(" (write numbers like "); hint != std::string::npos)
+    shown.erase(hint);
+  const QString error = withoutnewline(shown);
   return {exitcode, withoutnewline(out.str()), error};
 }
 

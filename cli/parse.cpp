@@ -1,0 +1,165 @@
+#include <charconv>
+
+#include "api/resolver.h"
+#include "cli/quote.h"
+#include "cli/request.h"
+
+namespace merovane {
+namespace {
+
+bool isdigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// Values start with a digit, a sign or a point; category names never do.
+bool lookslikenumber(std::string_view word) {
+  return !word.empty() && (isdigit(word[0]) || word[0] == '-' || word[0] == '+' || word[0] == '.');
+}
+
+// "-40" and "-.5" are values and "-" stands for standard input; "-p" and "--list" are options.
+bool isoption(std::string_view argument) {
+  return argument.size() > 1 && argument[0] == '-' && !isdigit(argument[1]) && argument[1] != '.';
+}
+
+UsageError unexpected(std::string_view argument) {
+  return {"unexpected argument " + quoted(argument)};
+}
+
+// The rest of [CATEGORY] VALUE FROM TO after the category, if any.
+std::variant<Conversion, UsageError> conversionof(std::optional<std::string> category,
+                                                  const std::vector<std::string>& rest) {
+  static constexpr const char* kMissing[] = {"missing the value to convert",
+                                             "missing the unit to convert from",
+                                             "missing the unit to convert to"};
+  if (rest.size() < 3) return UsageError{kMissing[rest.size()]};
+  if (rest.size() > 3) return unexpected(rest[3]);
+  return Conversion{std::move(category), rest[0], rest[1], rest[2]};
+}
+
+std::optional<int> digitsof(std::string_view text) {
+  int digits = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), digits);
+  if (error != std::errc() || end != text.data() + text.size() || digits < kFewestDigits ||
+      digits > kMostDigits)
+    return std::nullopt;
+  return digits;
+}
+
+// Reads the positional arguments of `request.action`.
+std::variant<Request, UsageError> withpositionals(Request request,
+                                                  const std::vector<std::string>& words) {
+  const size_t count = words.size();
+  switch (request.action) {
+    case Action::Help:
+    case Action::Version:
+    case Action::ListUnits:
+    case Action::Search:
+      if (count > 0) return unexpected(words[0]);
+      return request;
+    case Action::ListCategories:
+      if (count > 1) return unexpected(words[1]);
+      if (count == 1) {
+        request.action = Action::ListUnits;
+        request.conversion.category = words[0];
+      }
+      return request;
+    case Action::Grid:
+      if (count == 0) return UsageError{"missing the category of --grid"};
+      if (count == 1) return UsageError{"missing the value of --grid"};
+      if (count > 2) return unexpected(words[2]);
+      request.conversion.category = words[0];
+      request.conversion.value = words[1];
+      return request;
+    case Action::Convert:
+    case Action::ConvertLines:
+    case Action::ConvertRequests:
+      break;
+  }
+  if (words == std::vector<std::string>{"-"} || (count == 2 && words[1] == "-")) {
+    request.action = Action::ConvertRequests;
+    if (count == 2) request.conversion.category = words[0];
+    return request;
+  }
+  auto conversion = parseconversion(words);
+  if (auto* error = std::get_if<UsageError>(&conversion)) return *error;
+  request.conversion = std::get<Conversion>(std::move(conversion));
+  request.action = request.conversion.value == "-" ? Action::ConvertLines : Action::Convert;
+  return request;
+}
+
+}  // namespace
+
+std::variant<Conversion, UsageError> parseconversion(const std::vector<std::string>& words) {
+  const bool hascategory = !words.empty() && (findcategory(words[0]) != nullptr ||
+                                              (words.size() >= 4 && !lookslikenumber(words[0])));
+  if (!hascategory) return conversionof(std::nullopt, words);
+  return conversionof(words[0], std::vector<std::string>(words.begin() + 1, words.end()));
+}
+
+std::variant<Request, UsageError> parse(const std::vector<std::string>& arguments) {
+  Request request;
+  std::vector<std::string> words;
+  // Takes --list, --grid or --search, which cannot be combined.
+  const auto setaction = [&request](Action action,
+                                    std::string_view option) -> std::optional<UsageError> {
+    if (request.action != Action::Convert && request.action != action)
+      return UsageError{std::string(option) +
+                        " cannot be combined with another of --list, --grid "
+                        "and --search"};
+    request.action = action;
+    return std::nullopt;
+  };
+  for (size_t at = 0; at < arguments.size(); ++at) {
+    const std::string& argument = arguments[at];
+    if (!isoption(argument)) {
+      words.push_back(argument);
+      continue;
+    }
+    if (argument == "--") {
+      words.insert(words.end(), arguments.begin() + static_cast<std::ptrdiff_t>(at) + 1,
+                   arguments.end());
+      break;
+    }
+    // --digits N and --digits=N, --search WORD and --search=WORD
+    const size_t equals = argument.find('=');
+    const std::string name = argument.substr(0, equals);
+    std::optional<std::string> value;
+    if (name == "--digits" || name == "--search") {
+      if (equals != std::string::npos)
+        value = argument.substr(equals + 1);
+      else if (at + 1 < arguments.size())
+        value = arguments[++at];
+    } else if (equals != std::string::npos) {
+      return UsageError{"unknown option " + quoted(argument)};
+    }
+    std::optional<UsageError> error;
+    if (name == "-h" || name == "--help") {
+      request.action = Action::Help;  // whatever else the call holds, as GNU tools do
+      return request;
+    } else if (name == "-v" || name == "--version") {
+      request.action = Action::Version;
+      return request;
+    } else if (name == "-p" || name == "--precise") {
+      request.mode = Mode::Precise;
+    } else if (name == "--digits") {
+      if (!value) return UsageError{"--digits needs a number from 1 to 17"};
+      request.digits = digitsof(*value);
+      if (!request.digits)
+        return UsageError{"--digits takes a whole number from 1 to 17, not " + quoted(*value)};
+    } else if (name == "--search") {
+      if (!value || value->empty()) return UsageError{"--search needs a word to look for"};
+      request.word = *value;
+      error = setaction(Action::Search, name);
+    } else if (name == "--list") {
+      error = setaction(Action::ListCategories, name);
+    } else if (name == "--grid") {
+      error = setaction(Action::Grid, name);
+    } else {
+      return UsageError{"unknown option " + quoted(argument)};
+    }
+    if (error) return *error;
+  }
+  return withpositionals(request, words);
+}
+
+}  // namespace merovane

@@ -1,0 +1,96 @@
+#include "cli/resolve.h"
+
+#include "api/resolver.h"
+#include "categories/categories.h"
+#include "cli/quote.h"
+
+namespace merovane {
+namespace {
+
+// "A, B or C"
+template <class Words, class Show>
+std::string alternatives(const Words& words, Show show) {
+  std::string text;
+  for (size_t at = 0; at < words.size(); ++at)
+    text += (at == 0 ? "" : at + 1 == words.size() ? " or " : ", ") + show(words[at]);
+  return text;
+}
+
+std::string captions(const std::vector<const Category*>& found) {
+  return alternatives(found, [](const Category* each) { return std::string(each->caption); });
+}
+
+// Why `name` (in `category`, when given) is no unit: the units it may mean, each as a name that
+// picks it, or the nearest names; or, with none near, where the valid ones are.
+NameError unresolved(std::string_view name, const Answer& answer, const Category* category) {
+  if (answer.kind == Answer::Kind::Ambiguous)
+    return {quoted(name) + " names more than one unit; name one: " +
+                alternatives(answer.units,
+                             [](const UnitChoice& choice) { return quoted(choice.name()); }),
+            "",
+            {}};
+  NameError error{"unknown unit " + quoted(name), "", {}};
+  if (category != nullptr) error.line += " in " + std::string(category->caption);
+  if (!answer.suggestions.empty()) {
+    error.detail = "; did you mean " +
+                   alternatives(answer.suggestions,
+                                [](std::string_view text) { return std::string(text); }) +
+                   "?";
+  } else if (category == nullptr) {
+    error.detail = "; merovane-convert --list CATEGORY shows the units of a category";
+  } else {
+    error.detail = "; its units are (--list " + std::string(category->caption) +
+                   " shows their other names):";
+    error.list.assign(category->units.begin(), category->units.end());
+  }
+  return error;
+}
+
+}  // namespace
+
+std::variant<const Category*, NameError> resolvecategory(std::string_view name) {
+  if (const Category* category = findcategory(name)) return category;
+  NameError error{"unknown category " + quoted(name), "; the categories are:", {}};
+  for (const Category& category : categories()) error.list.push_back(category.caption);
+  return error;
+}
+
+std::variant<Pair, NameError> resolvepair(std::optional<std::string_view> categoryname,
+                                          std::string_view from, std::string_view to) {
+  const Category* category = nullptr;
+  if (categoryname) {
+    const auto found = resolvecategory(*categoryname);
+    if (const auto* error = std::get_if<NameError>(&found)) return *error;
+    category = std::get<const Category*>(found);
+  }
+  const PairAnswer answer = merovane::resolvepair(from, to, category);
+  switch (answer.kind) {
+    case PairAnswer::Kind::Pair: {
+      const PairChoice& choice = *answer.pair;
+      return Pair{choice.from.category,
+                  choice.from.unit,
+                  choice.to.unit,
+                  {choice.from.multiple, choice.to.multiple}};
+    }
+    case PairAnswer::Kind::Unresolved:
+      return unresolved(answer.fromfailed ? from : to, answer.failure, category);
+    case PairAnswer::Kind::NoCommonCategory:
+      return NameError{quoted(from) + " is a unit of " + captions(answer.sources) + " and " +
+                           quoted(to) + " of " + captions(answer.destinations) +
+                           ": no category holds both",
+                       "",
+                       {}};
+    case PairAnswer::Kind::SeveralCategories: {
+      std::string line = quoted(from) + " and " + quoted(to) + " are units of";
+      const char* separator = " ";
+      for (const Category* each : answer.categories) {
+        line += separator + std::string(each->caption);
+        separator = " and ";
+      }
+      return NameError{line + "; name the category", "", {}};
+    }
+  }
+  return NameError{"unknown unit " + quoted(from), "", {}};
+}
+
+}  // namespace merovane
