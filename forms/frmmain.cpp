@@ -131,8 +131,11 @@ void FrmMain::ensureunitframes() {
   if (unitframesbuilt_) return;
   unitframesbuilt_ = true;
   buildunitframes();
-  // As the load event left the frames it found.
-  hideunitframes();
+  // Hidden as the load event leaves them (this window's own, whichever window frmmain() is).
+  for (const CategoryPanel& each : panels_) {
+    each.source.frame->hide();
+    each.destination.frame->hide();
+  }
 }
 
 void FrmMain::paintEvent(QPaintEvent* event) {
