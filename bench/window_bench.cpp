@@ -18,8 +18,8 @@ void BM_KeystrokeToResult(benchmark::State& state) {
   FrmMain window;
   window.show();
   QTest::mouseClick(&window.button(CategoryId::Weight), Qt::LeftButton);
-  window.list(CategoryId::Weight, Side::Source).setCurrentRow(11);       // Ounces
-  window.list(CategoryId::Weight, Side::Destination).setCurrentRow(6);   // Grams
+  window.list(CategoryId::Weight, Side::Source).setCurrentRow(11);      // Ounces
+  window.list(CategoryId::Weight, Side::Destination).setCurrentRow(6);  // Grams
   UnitBox& source = window.box(CategoryId::Weight, Side::Source);
   UnitBox& destination = window.box(CategoryId::Weight, Side::Destination);
   QTest::keyClick(&source, Qt::Key_1);

@@ -35,9 +35,14 @@ void setupapplication(QApplication& application) {
 }
 
 QIcon merovaneicon() {
-  QIcon icon;
-  for (const char* image : kIconImages) icon.addFile(QString::fromLatin1(image));
-  return icon;
+  // Decoded once and shared by the application and its window (decoding the two 256 x 256
+  // images is most of the cost of the icon); it lives as long as the program.
+  static const QIcon* const icon = [] {
+    auto* made = new QIcon;
+    for (const char* image : kIconImages) made->addFile(QString::fromLatin1(image));
+    return made;
+  }();
+  return *icon;
 }
 
 QFont mssansserif(double points) {

@@ -14,9 +14,10 @@ namespace merovane {
 void setupapplication(QApplication& application);
 
 // The images of the icon, both 256 x 256: the picture in 256 colours (a palette) and in full
-// colour. Of two images at one size an icon draws the one added last: the full-colour one.
+// colour. Of two images at one size an icon draws the one added last: the full-colour one, read
+// from an uncompressed BMP the build writes from icons/merovane.png, pixel for pixel.
 inline constexpr std::array<const char*, 2> kIconImages = {":/icons/merovane-256colour.png",
-                                                           ":/icons/merovane.png"};
+                                                           ":/icons/merovane.bmp"};
 
 // The icon of the window and the application.
 QIcon merovaneicon();

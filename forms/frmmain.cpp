@@ -1,6 +1,7 @@
 #include "forms/frmmain.h"
 
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -82,7 +83,7 @@ QString qtext(std::string_view text) {
 
 }  // namespace
 
-FrmMain::FrmMain() {
+FrmMain::FrmMain(Build build) {
   setObjectName(QStringLiteral("frmmain"));
   setWindowTitle(QStringLiteral("Merovane"));
   setWindowIcon(merovaneicon());
@@ -90,11 +91,13 @@ FrmMain::FrmMain() {
   setbackground(*this, kWhite);
 
   buildcategoryframe();
-  for (const CategoryControls& controls : categorycontrols()) {
-    buildunitframe(controls, Side::Source);
-    buildunitframe(controls, Side::Destination);
+  if (build == Build::Whole) {
+    unitframesbuilt_ = true;
+    buildunitframes();
+  } else {
+    unitframesafterpaint_ = true;
+    setkeyboardorder();
   }
-  setkeyboardorder();
   centreonscreen();
 
   setfrmmain(this);
@@ -120,7 +123,28 @@ UnitBox& FrmMain::box(CategoryId id, Side side) {
 }
 
 FrmMain::UnitFrame& FrmMain::unitframe(CategoryId id, Side side) {
+  ensureunitframes();
   return side == Side::Source ? panel(id).source : panel(id).destination;
+}
+
+void FrmMain::ensureunitframes() {
+  if (unitframesbuilt_) return;
+  unitframesbuilt_ = true;
+  buildunitframes();
+  // Hidden as the load event leaves them (this window's own, whichever window frmmain() is).
+  for (const CategoryPanel& each : panels_) {
+    each.source.frame->hide();
+    each.destination.frame->hide();
+  }
+}
+
+void FrmMain::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  if (unitframesafterpaint_) {
+    unitframesafterpaint_ = false;
+    // Once this paint is on the screen.
+    QTimer::singleShot(0, this, &FrmMain::ensureunitframes);
+  }
 }
 
 void FrmMain::buildcategoryframe() {
@@ -142,6 +166,14 @@ void FrmMain::buildcategoryframe() {
     connect(button, &QPushButton::clicked, this, [this, id] { categoryclick(id); });
     panel(id).button = button;
   }
+}
+
+void FrmMain::buildunitframes() {
+  for (const CategoryControls& controls : categorycontrols()) {
+    buildunitframe(controls, Side::Source);
+    buildunitframe(controls, Side::Destination);
+  }
+  setkeyboardorder();
 }
 
 void FrmMain::buildunitframe(const CategoryControls& controls, Side side) {
@@ -188,6 +220,7 @@ void FrmMain::setkeyboardorder() {
   std::vector<std::pair<int, QWidget*>> order;
   for (const CategoryControls& controls : categorycontrols()) {
     order.emplace_back(controls.buttontab, &button(controls.id));
+    if (!unitframesbuilt_) continue;
     for (const Side side : {Side::Source, Side::Destination}) {
       const UnitPanel& names = controls.panel(side);
       order.emplace_back(names.listtab, &list(controls.id, side));
@@ -217,7 +250,8 @@ void FrmMain::colorsetforbutton() {
 
 void FrmMain::Form_Load() {
   colorsetforbutton();
-  hideunitframes();
+  // Frames not built yet are hidden as they are built.
+  if (unitframesbuilt_) hideunitframes();
 }
 
 void FrmMain::categoryclick(CategoryId id) {

@@ -16,8 +16,14 @@ namespace merovane {
 
 class FrmMain : public QWidget, public Form {
  public:
+  // What the constructor builds. The 24 unit frames are hidden until a category is chosen, and
+  // building them is most of the window's cost: the program builds them right after the window's
+  // first paint, so that it shows sooner. Reaching for any unit frame's control builds them at
+  // once, hidden as the load event leaves them.
+  enum class Build { Whole, UnitFramesAfterFirstPaint };
+
   // Builds the window, installs it as frmmain() with its message box, and runs Form_Load.
-  FrmMain();
+  explicit FrmMain(Build build = Build::Whole);
   ~FrmMain() override;
 
   ListBox& sourcelist(CategoryId id) override { return list(id, Side::Source); }
@@ -49,7 +55,11 @@ class FrmMain : public QWidget, public Form {
   CategoryPanel& panel(CategoryId id) { return panels_[static_cast<size_t>(id)]; }
   UnitFrame& unitframe(CategoryId id, Side side);
 
+  void paintEvent(QPaintEvent* event) override;
+
   void buildcategoryframe();
+  void ensureunitframes();
+  void buildunitframes();
   void buildunitframe(const CategoryControls& controls, Side side);
   void setkeyboardorder();
   void centreonscreen();
@@ -64,6 +74,8 @@ class FrmMain : public QWidget, public Form {
   void sourcekeypress(CategoryId id, bool kept);
 
   std::array<CategoryPanel, kCategoryCount> panels_;
+  bool unitframesbuilt_ = false;
+  bool unitframesafterpaint_ = false;
   QtMessageBox messagebox_{this};
 };
 

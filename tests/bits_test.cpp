@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "categories/findbit.h"
-#include "tablegen/exactdecimal.h"
 #include "core/runtime.h"
+#include "tablegen/exactdecimal.h"
 #include "testsupport.h"
 
 namespace merovane {

@@ -47,14 +47,17 @@ TEST(DensityTable, Literals) {
       {"Slugs/cubic foot", "Milligrams/liter", 515317.88206},
   };
   for (const auto& c : literals)
-    EXPECT_EQ(category(CategoryId::Density).table().constant(position(CategoryId::Density, c.from),
-                                      position(CategoryId::Density, c.to)),
-              c.constant)
+    EXPECT_EQ(
+        category(CategoryId::Density)
+            .table()
+            .constant(position(CategoryId::Density, c.from), position(CategoryId::Density, c.to)),
+        c.constant)
         << c.from << " to " << c.to;
 
-  const PairExpression& chain =
-      category(CategoryId::Density).table().at(position(CategoryId::Density, "Milligrams/liter"),
-                        position(CategoryId::Density, "Pounds/cubic inch"));
+  const PairExpression& chain = category(CategoryId::Density)
+                                    .table()
+                                    .at(position(CategoryId::Density, "Milligrams/liter"),
+                                        position(CategoryId::Density, "Pounds/cubic inch"));
   ASSERT_EQ(chain.factorcount(), 2);
   EXPECT_EQ(chain.factor(0), 0.001);
   EXPECT_EQ(chain.factor(1), 0.000036);
@@ -81,7 +84,9 @@ TEST(DensityTable, EveryOtherPairFollowsTheRule) {
       const ExactDecimal from = ExactDecimal::parse(kilograms[s]);
       const ExactDecimal to = ExactDecimal::parse(kilograms[d]);
       if (from == to) {
-        EXPECT_EQ(category(CategoryId::Density).table().at(s, d).kind(), PairExpression::Kind::Unchanged) << s << d;
+        EXPECT_EQ(category(CategoryId::Density).table().at(s, d).kind(),
+                  PairExpression::Kind::Unchanged)
+            << s << d;
         ++unchanged;
         continue;
       }

@@ -51,9 +51,11 @@ TEST(LengthTable, Checkpoints) {
       {"Light years", "Picas", "2234770411297400000"},
   };
   for (const Checkpoint& c : checkpoints)
-    EXPECT_EQ(category(CategoryId::Length).table().constant(position(CategoryId::Length, c.from),
-                                     position(CategoryId::Length, c.to)),
-              number(c.constant))
+    EXPECT_EQ(
+        category(CategoryId::Length)
+            .table()
+            .constant(position(CategoryId::Length, c.from), position(CategoryId::Length, c.to)),
+        number(c.constant))
         << c.from << " to " << c.to;
 }
 

@@ -66,8 +66,9 @@ TEST(PowerTable, Checkpoints) {
       {"BTU/second", "Gigawatts", 0.00000106},
   };
   for (const auto& c : checkpoints)
-    EXPECT_EQ(category(CategoryId::Power).table().constant(position(CategoryId::Power, c.from),
-                                    position(CategoryId::Power, c.to)),
+    EXPECT_EQ(category(CategoryId::Power)
+                  .table()
+                  .constant(position(CategoryId::Power, c.from), position(CategoryId::Power, c.to)),
               c.constant)
         << c.from << " to " << c.to;
 }
@@ -109,7 +110,9 @@ const struct Chain {
 TEST(PowerTable, ChainsMultiplyTheirFactorsInOrder) {
   for (const Chain& c : kChains) {
     const PairExpression& pair =
-        category(CategoryId::Power).table().at(position(CategoryId::Power, c.from), position(CategoryId::Power, c.to));
+        category(CategoryId::Power)
+            .table()
+            .at(position(CategoryId::Power, c.from), position(CategoryId::Power, c.to));
     ASSERT_EQ(pair.kind(), PairExpression::Kind::Product) << c.from << " to " << c.to;
     ASSERT_EQ(pair.factorcount(), static_cast<int>(c.factors.size())) << c.from << " to " << c.to;
     for (size_t at = 0; at < c.factors.size(); ++at)
@@ -139,7 +142,8 @@ TEST(PowerTable, EveryConstantFollowsTheRuleAndZerosAreTheChains) {
     for (int j = 0; j < 21; ++j) {
       if (i == j) continue;
       if (unchanged.contains({i, j})) {
-        EXPECT_EQ(category(CategoryId::Power).table().at(i, j).kind(), PairExpression::Kind::Unchanged);
+        EXPECT_EQ(category(CategoryId::Power).table().at(i, j).kind(),
+                  PairExpression::Kind::Unchanged);
         continue;
       }
       const ExactDecimal x =

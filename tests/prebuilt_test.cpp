@@ -28,12 +28,9 @@ struct RuleBuilt {
 
 TEST(PrebuiltTables, EveryCellIsTheRulesOwnBitForBit) {
   const std::vector<RuleBuilt> tables = {
-      {CategoryId::Density, builddensitytable},
-      {CategoryId::Length, buildlengthtable},
-      {CategoryId::Weight, buildweighttable},
-      {CategoryId::Power, buildpowertable},
-      {CategoryId::Speed, buildspeedtable},
-      {CategoryId::Volume, buildvolumetable},
+      {CategoryId::Density, builddensitytable}, {CategoryId::Length, buildlengthtable},
+      {CategoryId::Weight, buildweighttable},   {CategoryId::Power, buildpowertable},
+      {CategoryId::Speed, buildspeedtable},     {CategoryId::Volume, buildvolumetable},
   };
   for (const RuleBuilt& entry : tables) {
     const ConversionTable& shipped = category(entry.id).table();

@@ -62,7 +62,8 @@ TEST(SpeedTable, EveryPairFollowsTheRuleExactly) {
         EXPECT_GE(category(CategoryId::Speed).table().at(i, j).factorcount(), 2);
         ++chains;
       } else {
-        EXPECT_EQ(category(CategoryId::Speed).table().constant(i, j), number(expected)) << expected.text();
+        EXPECT_EQ(category(CategoryId::Speed).table().constant(i, j), number(expected))
+            << expected.text();
         ++singles;
       }
     }
@@ -114,8 +115,10 @@ TEST(SpeedTable, ChainPairs) {
   };
   for (const Chain& c : chains) {
     SCOPED_TRACE(std::string(c.path.front()) + " to " + std::string(c.path.back()));
-    const PairExpression& pair = category(CategoryId::Speed).table().at(position(CategoryId::Speed, c.path.front()),
-                                                 position(CategoryId::Speed, c.path.back()));
+    const PairExpression& pair = category(CategoryId::Speed)
+                                     .table()
+                                     .at(position(CategoryId::Speed, c.path.front()),
+                                         position(CategoryId::Speed, c.path.back()));
     ASSERT_EQ(pair.kind(), PairExpression::Kind::Product);
     ASSERT_EQ(pair.factorcount(), static_cast<int>(c.factors.size()));
     for (int k = 0; k < pair.factorcount(); ++k)

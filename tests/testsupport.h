@@ -12,8 +12,8 @@
 
 #include "categories/categories.h"
 #include "core/engine.h"
-#include "tablegen/exactdecimal.h"
 #include "core/memoryform.h"
+#include "tablegen/exactdecimal.h"
 
 namespace merovane::testing {
 

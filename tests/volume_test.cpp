@@ -80,7 +80,8 @@ TEST(VolumeTable, EveryPairFollowsTheRuleExactly) {
         EXPECT_GE(pair.factorcount(), 2);
         ++chains;
       } else {
-        EXPECT_EQ(category(CategoryId::Volume).table().constant(i, j), number(expected)) << expected.text();
+        EXPECT_EQ(category(CategoryId::Volume).table().constant(i, j), number(expected))
+            << expected.text();
         ++singles;
       }
     }

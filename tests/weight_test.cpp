@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "categories/findweight1.h"
-#include "tablegen/exactdecimal.h"
 #include "core/runtime.h"
+#include "tablegen/exactdecimal.h"
 #include "testsupport.h"
 
 namespace merovane {

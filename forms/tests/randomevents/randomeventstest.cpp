@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <deque>
 #include <mutex>
+#include <string>
 #include <thread>
 
 #include "forms/application.h"
@@ -182,6 +183,8 @@ class RandomEventsTest : public QObject {
 }  // namespace merovane::guitest
 
 int main(int argc, char** argv) {
+  // A malformed seed is refused before anything starts.
+  merovane::guitest::chosenseed();
   QApplication application(argc, argv);
   merovane::setupapplication(application);
   merovane::guitest::RandomEventsTest test;

@@ -2,20 +2,34 @@
 // names, so that a failing run can be replayed event for event.
 #pragma once
 
+#include <charconv>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <random>
-#include <string>
+#include <string_view>
+#include <system_error>
 
 namespace merovane::guitest {
 
 inline constexpr std::uint64_t kDefaultSeed = 20240611;
 
-// MEROVANE_SEED as a decimal number, else the default seed.
+// MEROVANE_SEED as a decimal number, else the default seed. Any other value ends the test with
+// one line on standard error and status 2.
 inline std::uint64_t chosenseed() {
   const char* text = std::getenv("MEROVANE_SEED");
   if (text == nullptr || *text == '\0') return kDefaultSeed;
-  return std::stoull(text);
+  const std::string_view value(text);
+  std::uint64_t seed = 0;
+  const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), seed);
+  if (error != std::errc() || end != value.data() + value.size()) {
+    std::fprintf(stderr,
+                 "merovane_random_events_test: MEROVANE_SEED=\"%s\" is not a seed: a whole number "
+                 "from 0 to 18446744073709551615\n",
+                 text);
+    std::exit(2);
+  }
+  return seed;
 }
 
 // Draws from a 64-bit Mersenne twister, whose output the C++ standard fixes; the ranges are
