@@ -156,12 +156,10 @@ Result convertcell(const Category& category, std::string_view value, int from, i
                    Options options, Scale scale) {
   checkoptions(options);
   if (options.mode == Mode::Precise)
-    return convertprecisely(category, value, precisemap(category, from, to, scale),
-                            options.digits);
-  return convertselected(category, value, from, to, options.digits, scale,
-                         [&category](double number) {
-    return gridconverts(category.table(), number);
-  });
+    return convertprecisely(category, value, precisemap(category, from, to, scale), options.digits);
+  return convertselected(
+      category, value, from, to, options.digits, scale,
+      [&category](double number) { return gridconverts(category.table(), number); });
 }
 
 }  // namespace merovane

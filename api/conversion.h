@@ -84,8 +84,7 @@ class PairConverter {
  public:
   // Throws std::out_of_range when `from` or `to` is not a position in the category's list.
   // A scale other than the identity converts from or to multiples, as convertcell does.
-  PairConverter(const Category& category, int from, int to, Options options = {},
-                Scale scale = {});
+  PairConverter(const Category& category, int from, int to, Options options = {}, Scale scale = {});
 
   Result convert(std::string_view value) const;
 

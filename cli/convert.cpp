@@ -125,8 +125,8 @@ int convertgrid(const Category& category, const std::string& value, const Option
   return allconverted ? 0 : 1;
 }
 
-int convertone(const Pair& pair, std::string_view value, const Options& options,
-               std::ostream& out, std::ostream& err) {
+int convertone(const Pair& pair, std::string_view value, const Options& options, std::ostream& out,
+               std::ostream& err) {
   const Outcome outcome = convertpair(pair, value, options);
   (outcome.converted ? out : err << kPrefix) << outcome.text << '\n';
   return outcome.converted ? 0 : 1;
@@ -164,18 +164,19 @@ int run(const Request& request, std::istream& in, std::ostream& out, std::ostrea
     case Action::Search:
       return searchunits(request.word, out, err);
     case Action::Grid:
-      return withcategory(
-          [&](const Category& category) { return convertgrid(category, names.value, options, out, err); });
+      return withcategory([&](const Category& category) {
+        return convertgrid(category, names.value, options, out, err);
+      });
     case Action::Convert:
       return withpair(
           [&](const Pair& pair) { return convertone(pair, names.value, options, out, err); });
     case Action::ConvertLines:
-      return withpair(
-          [&](const Pair& pair) { return convertlines(pair, options, in, out, err); });
+      return withpair([&](const Pair& pair) { return convertlines(pair, options, in, out, err); });
     case Action::ConvertRequests:
       if (!names.category) return convertrequests(nullptr, options, in, out, err);
-      return withcategory(
-          [&](const Category& category) { return convertrequests(&category, options, in, out, err); });
+      return withcategory([&](const Category& category) {
+        return convertrequests(&category, options, in, out, err);
+      });
   }
   return 2;
 }

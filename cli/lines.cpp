@@ -46,8 +46,8 @@ class RequestConverter {
       if (const auto* error = std::get_if<NameError>(&pair))
         return {false, error->line + (error->list.empty() ? error->detail : "")};
       const Pair& found = std::get<Pair>(pair);
-      const auto key = std::tuple(found.category, found.from, found.to, found.scale.from,
-                                  found.scale.to);
+      const auto key =
+          std::tuple(found.category, found.from, found.to, found.scale.from, found.scale.to);
       auto at = converters_.find(key);
       if (at == converters_.end())
         at = converters_

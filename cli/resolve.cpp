@@ -32,15 +32,15 @@ NameError unresolved(std::string_view name, const Answer& answer, const Category
   NameError error{"unknown unit " + quoted(name), "", {}};
   if (category != nullptr) error.line += " in " + std::string(category->caption);
   if (!answer.suggestions.empty()) {
-    error.detail = "; did you mean " +
-                   alternatives(answer.suggestions,
-                                [](std::string_view text) { return std::string(text); }) +
-                   "?";
+    error.detail =
+        "; did you mean " +
+        alternatives(answer.suggestions, [](std::string_view text) { return std::string(text); }) +
+        "?";
   } else if (category == nullptr) {
     error.detail = "; merovane-convert --list CATEGORY shows the units of a category";
   } else {
-    error.detail = "; its units are (--list " + std::string(category->caption) +
-                   " shows their other names):";
+    error.detail =
+        "; its units are (--list " + std::string(category->caption) + " shows their other names):";
     error.list.assign(category->units.begin(), category->units.end());
   }
   return error;

@@ -157,8 +157,8 @@ void check(const Category& category, int from, int to, Scale scale, int digits,
   require(result.status() == Result::Status::Converted, "a precise conversion converts", where);
 
   // The result read back from 17 digits, which every double keeps.
-  const double got =
-      texttonumber(shown(convertcell(category, text, from, to, {Mode::Precise, kMostDigits}, scale)));
+  const double got = texttonumber(
+      shown(convertcell(category, text, from, to, {Mode::Precise, kMostDigits}, scale)));
   if (truth) {
     const bool representable = abs(*truth) == mpq_class(nearest(abs(*truth)));
     require(representable ? mpq_class(got) == *truth
@@ -193,9 +193,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   const auto unit = [&](int position, const Multiple*& multiple) {
     if (position < units) return position;
     multiple = &category.multiples[static_cast<size_t>(position - units)];
-    return static_cast<int>(std::find(category.units.begin(), category.units.end(),
-                                      multiple->name.unit) -
-                            category.units.begin());
+    return static_cast<int>(
+        std::find(category.units.begin(), category.units.end(), multiple->name.unit) -
+        category.units.begin());
   };
   Scale scale;
   const int from = unit(input.ConsumeIntegralInRange(0, positions - 1), scale.from);

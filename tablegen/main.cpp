@@ -1,8 +1,8 @@
 // merovane-tablegen OUTPUT: works out the six rule-built tables with exact arithmetic and writes
 // them as a C++ source of constant cells, so that the program itself never does that work; and
-// for every category and ordered pair of units and multiples the ratio of the units' exact definitions, rounded
-// once to the nearest double. Every factor is written as a hexadecimal floating literal, which
-// the compiler reads back bit for bit.
+// for every category and ordered pair of units and multiples the ratio of the units' exact
+// definitions, rounded once to the nearest double. Every factor is written as a hexadecimal
+// floating literal, which the compiler reads back bit for bit.
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -123,7 +123,8 @@ std::vector<merovane::ExactDecimal> unitsizes(const DefinedCategory& defined) {
   for (const merovane::Multiple& multiple : defined.multiples) {
     const auto unit = std::find(defined.units.begin(), defined.units.end(), multiple.name.unit);
     if (unit == defined.units.end())
-      throw std::invalid_argument("a multiple of no listed unit: " + std::string(multiple.name.text));
+      throw std::invalid_argument("a multiple of no listed unit: " +
+                                  std::string(multiple.name.text));
     sizes.push_back(sizes[static_cast<size_t>(unit - defined.units.begin())] *
                     merovane::ExactDecimal::parse(multiple.numerator) /
                     merovane::ExactDecimal::parse(multiple.denominator));
