@@ -101,14 +101,17 @@ void check(const std::vector<std::string>& arguments, const std::string& input) 
     require(!lost || whole.err.find(reported) != std::string::npos,
             "each line that did not convert is reported", context);
     if (line >= kLinesCompared || blank(in[line])) continue;
-    // The same conversion as a single call, where the arguments can carry it.
+    // The same conversion as a single call, with the same options, where the arguments can
+    // carry it.
     std::string text = in[line];
     if (text.ends_with('\r')) text.pop_back();
-    std::vector<std::string> single{"--"};
+    std::vector<std::string> single;
+    if (request->mode == Mode::Precise) single.push_back("-p");
+    if (request->digits) single.push_back("--digits=" + std::to_string(*request->digits));
+    single.push_back("--");
     if (values) {
-      single.insert(single.end(), {request->conversion.category.value_or(""), text,
-                                   request->conversion.from, request->conversion.to});
-      if (!request->conversion.category) single.erase(single.begin() + 1);
+      if (request->conversion.category) single.push_back(*request->conversion.category);
+      single.insert(single.end(), {text, request->conversion.from, request->conversion.to});
     } else {
       const auto words = splitwords(text);
       if (!std::holds_alternative<std::vector<std::string>>(words)) {
