@@ -14,6 +14,22 @@
 namespace merovane {
 namespace {
 
+// Whether `from` and `to` are positions in the category's list and the scale's multiples are
+// the category's own.
+bool validpair(const Category& category, int from, int to, Scale scale = {}) {
+  const int units = static_cast<int>(category.units.size());
+  const auto owned = [&category](const Multiple* multiple) {
+    return multiple == nullptr ||
+           (multiple >= category.multiples.data() &&
+            multiple < category.multiples.data() + category.multiples.size());
+  };
+  return from >= 0 && from < units && to >= 0 && to < units && owned(scale.from) && owned(scale.to);
+}
+
+Result nosuchunit() {
+  return Result::failed(RuntimeError(ErrorKind::Control, kNoSuchUnit));
+}
+
 bool convertsnothing(const Category& category, std::string_view value) {
   return value.empty() && category.emptytext == EmptyText::ConvertsNothing;
 }
@@ -117,6 +133,7 @@ Result Result::failed(const RuntimeError& error) {
 Result convertvalue(const Category& category, std::string_view value, int from, int to,
                     Options options) {
   // Other options than the window's go by the selected cell alone, which gives the same result.
+  if (!validpair(category, from, to)) return nosuchunit();
   if (options != Options{}) return convertcell(category, value, from, to, options);
   const int units = static_cast<int>(category.units.size());
   MemoryListBox source(units), destination(units);
@@ -133,11 +150,14 @@ Result convertvalue(const Category& category, std::string_view value, int from, 
 
 PairConverter::PairConverter(const Category& category, int from, int to, Options options,
                              Scale scale)
-    : category_(&category), from_(from), to_(to), options_(options), scale_(scale) {
-  const int units = static_cast<int>(category.units.size());
-  if (from < 0 || from >= units || to < 0 || to >= units)
-    throw std::out_of_range("no such unit position");
+    : category_(&category),
+      from_(from),
+      to_(to),
+      options_(options),
+      scale_(scale),
+      valid_(validpair(category, from, to, scale)) {
   checkoptions(options);
+  if (!valid_) return;
   if (options.mode == Mode::Precise) precise_ = precisemap(category, from, to, scale);
   if (failswhole(category, options.mode)) {
     lowest_ = gridlimit(category.table(), -1);
@@ -146,6 +166,7 @@ PairConverter::PairConverter(const Category& category, int from, int to, Options
 }
 
 Result PairConverter::convert(std::string_view value) const {
+  if (!valid_) return nosuchunit();
   if (options_.mode == Mode::Precise)
     return convertprecisely(*category_, value, precise_, options_.digits);
   return convertselected(*category_, value, from_, to_, options_.digits, scale_,
@@ -155,6 +176,7 @@ Result PairConverter::convert(std::string_view value) const {
 Result convertcell(const Category& category, std::string_view value, int from, int to,
                    Options options, Scale scale) {
   checkoptions(options);
+  if (!validpair(category, from, to, scale)) return nosuchunit();
   if (options.mode == Mode::Precise)
     return convertprecisely(category, value, precisemap(category, from, to, scale), options.digits);
   return convertselected(

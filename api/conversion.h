@@ -82,7 +82,8 @@ Result convertcell(const Category& category, std::string_view value, int from, i
 // the same results as convertvalue, without computing a result grid's other cells.
 class PairConverter {
  public:
-  // Throws std::out_of_range when `from` or `to` is not a position in the category's list.
+  // When `from` or `to` is not a position in the category's list (or the scale's multiples are
+  // not the category's), every conversion fails with kNoSuchUnit.
   // A scale other than the identity converts from or to multiples, as convertcell does.
   PairConverter(const Category& category, int from, int to, Options options = {}, Scale scale = {});
 
@@ -100,6 +101,7 @@ class PairConverter {
   int from_, to_;
   Options options_;
   Scale scale_;
+  bool valid_;
   PreciseMap precise_ = PreciseMap::unchanged();  // the pair's map, in precise mode
   // For a result grid in the tables' mode, the values between these two fail in no cell; past them
   // some cell overflows, and so every pair fails.

@@ -27,6 +27,8 @@ class RuntimeError : public std::runtime_error {
 inline constexpr const char* kTypeMismatch = "Type mismatch";
 inline constexpr const char* kOverflow = "Overflow";
 inline constexpr const char* kFloatingPoint = "Floating-point error: the result is out of range";
+// A caller's unit position (or multiple) that its category does not have.
+inline constexpr const char* kNoSuchUnit = "No such unit in this category";
 
 // A double from a text: optional blanks around, an optional sign, digits with at most one
 // decimal point (".5" and "5." are numbers) and an optional exponent ("1E5"). Anything else

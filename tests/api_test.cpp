@@ -153,5 +153,29 @@ TEST(Api, FailedWritesAreSaid) {
   close(full);
 }
 
+// Positions outside a category's list fail as no such unit, in every function that takes them,
+// instead of reading another cell or outside the table (run under AddressSanitizer in CI).
+TEST(Api, PositionsOutsideTheListFail) {
+  const Category& length = category(CategoryId::Length);
+  const Category& energy = category(CategoryId::Energy);
+  const int units = static_cast<int>(length.units.size());
+  const std::pair<int, int> outside[] = {{units, 5}, {99, 5}, {5, -1}, {-1, -1}, {0, units}};
+  const std::string failed = "failed 3 No such unit in this category";
+  for (const auto& [from, to] : outside) {
+    SCOPED_TRACE(std::to_string(from) + " " + std::to_string(to));
+    for (const Options options : {Options{}, Options{Mode::Precise, 15}}) {
+      EXPECT_EQ(describe(convertvalue(length, "1", from, to, options)), failed);
+      EXPECT_EQ(describe(convertcell(length, "1", from, to, options)), failed);
+      EXPECT_EQ(describe(PairConverter(length, from, to, options).convert("1")), failed);
+      EXPECT_EQ(describe(Chart(length, "1", options).at(from, to)), failed);
+    }
+  }
+  // A multiple of another category's unit.
+  const Scale foreign{&energy.multiples[0], nullptr};
+  EXPECT_EQ(describe(convertcell(length, "1", 0, 1, {}, foreign)), failed);
+  EXPECT_EQ(describe(PairConverter(length, 0, 1, {Mode::Precise, 15}, foreign).convert("1")),
+            failed);
+}
+
 }  // namespace
 }  // namespace merovane
