@@ -373,7 +373,7 @@ PairAnswer resolvepair(std::string_view from, std::string_view to, const Categor
   return answer;
 }
 
-std::vector<UnitChoice> search(std::string_view word) {
+std::vector<UnitChoice> unitscontaining(std::string_view word) {
   const std::string needle = lowered(word);
   std::vector<UnitChoice> found;
   for (const Category& category : categories())

@@ -88,6 +88,6 @@ PairAnswer resolvepair(std::string_view from, std::string_view to,
                        const Category* category = nullptr);
 
 // Every unit and multiple whose names contain `word` ignoring case, in the categories' order.
-std::vector<UnitChoice> search(std::string_view word);
+std::vector<UnitChoice> unitscontaining(std::string_view word);
 
 }  // namespace merovane

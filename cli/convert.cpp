@@ -3,12 +3,12 @@
 #include <iostream>
 
 #include "api/chart.h"
+#include "api/quote.h"
 #include "api/resolver.h"
 #include "categories/categories.h"
 #include "cli/fdstream.h"
 #include "cli/lines.h"
 #include "cli/names.h"
-#include "cli/quote.h"
 #include "cli/report.h"
 #include "cli/request.h"
 #include "core/about.h"
@@ -90,7 +90,7 @@ void listunits(const Category& category, std::ostream& out) {
 // Every unit and multiple whose names contain `word`, a line each with its category after a
 // tab; 1 when there is none.
 int searchunits(std::string_view word, std::ostream& out, std::ostream& err) {
-  const std::vector<UnitChoice> found = search(word);
+  const std::vector<UnitChoice> found = unitscontaining(word);
   for (const UnitChoice& unit : found) out << unit.name() << '\t' << unit.category->caption << '\n';
   if (!found.empty()) return 0;
   err << kPrefix << "no unit's name contains " << quoted(word) << '\n';
@@ -125,8 +125,8 @@ int convertgrid(const Category& category, const std::string& value, const Option
   return allconverted ? 0 : 1;
 }
 
-int convertone(const Pair& pair, std::string_view value, const Options& options, std::ostream& out,
-               std::ostream& err) {
+int convertone(const NamedPair& pair, std::string_view value, const Options& options,
+               std::ostream& out, std::ostream& err) {
   const Outcome outcome = convertpair(pair, value, options);
   (outcome.converted ? out : err << kPrefix) << outcome.text << '\n';
   return outcome.converted ? 0 : 1;
@@ -144,7 +144,7 @@ int run(const Request& request, std::istream& in, std::ostream& out, std::ostrea
   const auto withpair = [&](auto then) {
     const auto found = resolvepair(names.category, names.from, names.to);
     if (const auto* error = std::get_if<NameError>(&found)) return reportname(*error, err);
-    return then(std::get<Pair>(found));
+    return then(std::get<NamedPair>(found));
   };
   switch (request.action) {
     case Action::Help:
@@ -169,9 +169,10 @@ int run(const Request& request, std::istream& in, std::ostream& out, std::ostrea
       });
     case Action::Convert:
       return withpair(
-          [&](const Pair& pair) { return convertone(pair, names.value, options, out, err); });
+          [&](const NamedPair& pair) { return convertone(pair, names.value, options, out, err); });
     case Action::ConvertLines:
-      return withpair([&](const Pair& pair) { return convertlines(pair, options, in, out, err); });
+      return withpair(
+          [&](const NamedPair& pair) { return convertlines(pair, options, in, out, err); });
     case Action::ConvertRequests:
       if (!names.category) return convertrequests(nullptr, options, in, out, err);
       return withcategory([&](const Category& category) {

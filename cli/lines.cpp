@@ -45,7 +45,7 @@ class RequestConverter {
       const auto pair = resolvepair(category, from, to);
       if (const auto* error = std::get_if<NameError>(&pair))
         return {false, error->line + (error->list.empty() ? error->detail : "")};
-      const Pair& found = std::get<Pair>(pair);
+      const NamedPair& found = std::get<NamedPair>(pair);
       const auto key =
           std::tuple(found.category, found.from, found.to, found.scale.from, found.scale.to);
       auto at = converters_.find(key);
@@ -76,7 +76,7 @@ class RequestConverter {
 
 }  // namespace
 
-int convertlines(const Pair& pair, const Options& options, std::istream& in, std::ostream& out,
+int convertlines(const NamedPair& pair, const Options& options, std::istream& in, std::ostream& out,
                  std::ostream& err) {
   const PairConverter converter(*pair.category, pair.from, pair.to, options, pair.scale);
   const StreamSummary summary = convertstream(

@@ -4,12 +4,12 @@
 
 #include <iosfwd>
 
-#include "cli/resolve.h"
+#include "api/namelookup.h"
 
 namespace merovane {
 
 // Values of one pair, a line each, converted as `options` ask. Returns the exit status.
-int convertlines(const Pair& pair, const Options& options, std::istream& in, std::ostream& out,
+int convertlines(const NamedPair& pair, const Options& options, std::istream& in, std::ostream& out,
                  std::ostream& err);
 
 // Whole requests, [CATEGORY] VALUE FROM TO a line, within `category` when one is given, each

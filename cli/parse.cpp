@@ -1,7 +1,7 @@
 #include <charconv>
 
+#include "api/quote.h"
 #include "api/resolver.h"
-#include "cli/quote.h"
 #include "cli/request.h"
 
 namespace merovane {

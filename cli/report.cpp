@@ -3,8 +3,8 @@
 #include <istream>
 #include <ostream>
 
+#include "api/quote.h"
 #include "cli/fdstream.h"
-#include "cli/quote.h"
 
 namespace merovane {
 
@@ -21,7 +21,7 @@ Outcome outcome(std::string_view value, const Result& result) {
   return {false, cannotconvert(value, result.error() ? &*result.error() : nullptr)};
 }
 
-Outcome convertpair(const Pair& pair, std::string_view value, const Options& options) {
+Outcome convertpair(const NamedPair& pair, std::string_view value, const Options& options) {
   return outcome(value,
                  convertcell(*pair.category, value, pair.from, pair.to, options, pair.scale));
 }

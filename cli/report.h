@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "api/conversion.h"
+#include "api/namelookup.h"
 #include "cli/request.h"
-#include "cli/resolve.h"
 
 namespace merovane {
 
@@ -24,7 +24,7 @@ struct Outcome {
 // the window's message box would show, with what a number looks like when it was not one.
 Outcome outcome(std::string_view value, const Result& result);
 // Converts `value` of `pair` as the window would, or as the options ask.
-Outcome convertpair(const Pair& pair, std::string_view value, const Options& options);
+Outcome convertpair(const NamedPair& pair, std::string_view value, const Options& options);
 // The message for `value` when it did not convert: its result's error, or nothing converted.
 std::string cannotconvert(std::string_view value, const RuntimeError* error);
 

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "api/quote.h"
 #include "api/stream.h"
 #include "categories/categories.h"
 #include "cli/convert.h"
 #include "cli/fdstream.h"
-#include "cli/quote.h"
 #include "core/memoryform.h"
 
 namespace merovane {

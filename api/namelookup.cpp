@@ -1,8 +1,8 @@
-#include "cli/resolve.h"
+#include "api/namelookup.h"
 
+#include "api/quote.h"
 #include "api/resolver.h"
 #include "categories/categories.h"
-#include "cli/quote.h"
 
 namespace merovane {
 namespace {
@@ -23,14 +23,20 @@ std::string captions(const std::vector<const Category*>& found) {
 // Why `name` (in `category`, when given) is no unit: the units it may mean, each as a name that
 // picks it, or the nearest names; or, with none near, where the valid ones are.
 NameError unresolved(std::string_view name, const Answer& answer, const Category* category) {
-  if (answer.kind == Answer::Kind::Ambiguous)
-    return {quoted(name) + " names more than one unit; name one: " +
-                alternatives(answer.units,
-                             [](const UnitChoice& choice) { return quoted(choice.name()); }),
-            "",
-            {}};
-  NameError error{"unknown unit " + quoted(name), "", {}};
+  if (answer.kind == Answer::Kind::Ambiguous) {
+    NameError error{
+        NameError::Kind::Ambiguous,
+        quoted(name) + " names more than one unit; name one: " +
+            alternatives(answer.units,
+                         [](const UnitChoice& choice) { return quoted(choice.name()); }),
+        "",
+        {}};
+    for (const UnitChoice& choice : answer.units) error.candidates.emplace_back(choice.name());
+    return error;
+  }
+  NameError error{NameError::Kind::UnknownUnit, "unknown unit " + quoted(name), "", {}};
   if (category != nullptr) error.line += " in " + std::string(category->caption);
+  error.candidates.assign(answer.suggestions.begin(), answer.suggestions.end());
   if (!answer.suggestions.empty()) {
     error.detail =
         "; did you mean " +
@@ -50,13 +56,16 @@ NameError unresolved(std::string_view name, const Answer& answer, const Category
 
 std::variant<const Category*, NameError> resolvecategory(std::string_view name) {
   if (const Category* category = findcategory(name)) return category;
-  NameError error{"unknown category " + quoted(name), "; the categories are:", {}};
+  NameError error{NameError::Kind::UnknownCategory,
+                  "unknown category " + quoted(name),
+                  "; the categories are:",
+                  {}};
   for (const Category& category : categories()) error.list.push_back(category.caption);
   return error;
 }
 
-std::variant<Pair, NameError> resolvepair(std::optional<std::string_view> categoryname,
-                                          std::string_view from, std::string_view to) {
+std::variant<NamedPair, NameError> resolvepair(std::optional<std::string_view> categoryname,
+                                               std::string_view from, std::string_view to) {
   const Category* category = nullptr;
   if (categoryname) {
     const auto found = resolvecategory(*categoryname);
@@ -67,15 +76,16 @@ std::variant<Pair, NameError> resolvepair(std::optional<std::string_view> catego
   switch (answer.kind) {
     case PairAnswer::Kind::Pair: {
       const PairChoice& choice = *answer.pair;
-      return Pair{choice.from.category,
-                  choice.from.unit,
-                  choice.to.unit,
-                  {choice.from.multiple, choice.to.multiple}};
+      return NamedPair{choice.from.category,
+                       choice.from.unit,
+                       choice.to.unit,
+                       {choice.from.multiple, choice.to.multiple}};
     }
     case PairAnswer::Kind::Unresolved:
       return unresolved(answer.fromfailed ? from : to, answer.failure, category);
     case PairAnswer::Kind::NoCommonCategory:
-      return NameError{quoted(from) + " is a unit of " + captions(answer.sources) + " and " +
+      return NameError{NameError::Kind::NoCommonCategory,
+                       quoted(from) + " is a unit of " + captions(answer.sources) + " and " +
                            quoted(to) + " of " + captions(answer.destinations) +
                            ": no category holds both",
                        "",
@@ -83,14 +93,20 @@ std::variant<Pair, NameError> resolvepair(std::optional<std::string_view> catego
     case PairAnswer::Kind::SeveralCategories: {
       std::string line = quoted(from) + " and " + quoted(to) + " are units of";
       const char* separator = " ";
+      std::vector<std::string> captions;
       for (const Category* each : answer.categories) {
         line += separator + std::string(each->caption);
         separator = " and ";
+        captions.emplace_back(each->caption);
       }
-      return NameError{line + "; name the category", "", {}};
+      return NameError{NameError::Kind::SeveralCategories,
+                       line + "; name the category",
+                       "",
+                       {},
+                       std::move(captions)};
     }
   }
-  return NameError{"unknown unit " + quoted(from), "", {}};
+  return NameError{NameError::Kind::UnknownUnit, "unknown unit " + quoted(from), "", {}};
 }
 
 }  // namespace merovane

@@ -1,7 +1,8 @@
-// A request's names to categories and units, through the one resolver, with the message for a
-// name that names no one unit.
+// Typed names to a category and a pair of units, through the one resolver, with the message for
+// a name that names no one unit: what merovane-convert and the library say alike.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,7 +15,7 @@
 namespace merovane {
 
 // Two units of one category, each a listed unit or a multiple of one (the scale).
-struct Pair {
+struct NamedPair {
   const Category* category;
   int from, to;
   Scale scale;
@@ -24,15 +25,26 @@ struct Pair {
 // follows it on the same line (`detail`: the nearest names, or where to find the valid ones) and
 // on lines of their own (`list`, the valid names).
 struct NameError {
+  enum class Kind : std::uint8_t {
+    UnknownCategory,
+    UnknownUnit,
+    Ambiguous,
+    NoCommonCategory,
+    SeveralCategories,
+  };
+  Kind kind;
   std::string line;
   std::string detail;
   std::vector<std::string_view> list;
+  // The names offered: the units an ambiguous name may mean, the nearest names to an unknown
+  // one, the categories that hold both units.
+  std::vector<std::string> candidates = {};
 };
 
 std::variant<const Category*, NameError> resolvecategory(std::string_view name);
 
 // The units `from` and `to` in `category`, or without one in the one category that holds both.
-std::variant<Pair, NameError> resolvepair(std::optional<std::string_view> category,
-                                          std::string_view from, std::string_view to);
+std::variant<NamedPair, NameError> resolvepair(std::optional<std::string_view> category,
+                                               std::string_view from, std::string_view to);
 
 }  // namespace merovane

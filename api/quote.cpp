@@ -1,4 +1,4 @@
-#include "cli/quote.h"
+#include "api/quote.h"
 
 namespace merovane {
 namespace {

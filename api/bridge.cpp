@@ -1,0 +1,138 @@
+#include "api/bridge.h"
+
+#include <istream>
+#include <ostream>
+
+#include "api/chart.h"
+#include "api/conversion.h"
+#include "api/namelookup.h"
+#include "api/resolver.h"
+#include "api/stream.h"
+#include "categories/categories.h"
+#include "core/about.h"
+
+namespace merovane::bridge {
+namespace {
+
+const Category& record(const void* category) {
+  return *static_cast<const Category*>(category);
+}
+
+// The caller's mode and digits; digits outside 1 to 17 are refused as a failed result.
+Options options(int mode, int digits) {
+  return {mode == 1 ? Mode::Precise : Mode::Tables, digits};
+}
+
+bool validdigits(int digits) {
+  return digits >= kFewestDigits && digits <= kMostDigits;
+}
+
+const Outcome kBadDigits{2, "A result shows 1 to 17 significant digits"};
+
+Outcome outcome(const Result& result) {
+  switch (result.status()) {
+    case Result::Status::Converted:
+      return {0, std::string(result.text())};
+    case Result::Status::Nothing:
+      return {1, ""};
+    case Result::Status::Failed:
+      break;
+  }
+  return {2, result.error()->Description()};
+}
+
+Scale scale(const PairRef& pair) {
+  return {static_cast<const Multiple*>(pair.frommultiple),
+          static_cast<const Multiple*>(pair.tomultiple)};
+}
+
+}  // namespace
+
+const char* version() {
+  return kVersion;
+}
+
+std::vector<const void*> categories() {
+  std::vector<const void*> all;
+  for (const Category& category : merovane::categories()) all.push_back(&category);
+  return all;
+}
+
+const void* findcategory(std::string_view caption) {
+  return merovane::findcategory(caption);
+}
+
+std::string caption(const void* category) {
+  return std::string(record(category).caption);
+}
+
+std::vector<std::string> units(const void* category) {
+  return {record(category).units.begin(), record(category).units.end()};
+}
+
+std::vector<std::string> othernames(const void* category, std::string_view unit) {
+  std::vector<std::string> names;
+  for (const UnitName& name : record(category).names)
+    if (name.unit == unit) names.emplace_back(name.text);
+  return names;
+}
+
+std::vector<Outcome> chart(const void* category, std::string_view value, int mode, int digits) {
+  const size_t units = record(category).units.size();
+  if (!validdigits(digits)) return std::vector<Outcome>(units * units, kBadDigits);
+  const Chart chart(record(category), value, options(mode, digits));
+  std::vector<Outcome> cells;
+  cells.reserve(units * units);
+  for (int from = 0; from < chart.units(); ++from)
+    for (int to = 0; to < chart.units(); ++to) cells.push_back(outcome(chart.at(from, to)));
+  return cells;
+}
+
+std::variant<PairRef, Failure> findpair(const std::string_view* category, std::string_view from,
+                                        std::string_view to) {
+  const auto found =
+      resolvepair(category != nullptr ? std::optional(*category) : std::nullopt, from, to);
+  if (const auto* error = std::get_if<NameError>(&found))
+    return Failure{static_cast<int>(error->kind),
+                   error->line + (error->list.empty() ? error->detail : ""), error->candidates};
+  const NamedPair& pair = std::get<NamedPair>(found);
+  return PairRef{pair.category, pair.from, pair.to, pair.scale.from, pair.scale.to};
+}
+
+std::string unitname(const void* category, int unit, const void* multiple) {
+  if (multiple != nullptr) return std::string(static_cast<const Multiple*>(multiple)->name.text);
+  return std::string(record(category).units[static_cast<size_t>(unit)]);
+}
+
+Outcome convert(const PairRef& pair, std::string_view value, int mode, int digits) {
+  if (!validdigits(digits)) return kBadDigits;
+  return outcome(convertcell(record(pair.category), value, pair.from, pair.to,
+                             options(mode, digits), scale(pair)));
+}
+
+std::pair<std::uint64_t, std::uint64_t> convertstream(const PairRef& pair, std::istream& in,
+                                                      std::ostream& out, int mode, int digits) {
+  // Digits outside 1 to 17 fail every line that is not blank, as they fail a single value.
+  const bool valid = validdigits(digits);
+  const PairConverter converter(record(pair.category), pair.from, pair.to,
+                                options(mode, valid ? digits : kResultDigits), scale(pair));
+  if (!valid) {
+    std::uint64_t lines = 0, failed = 0;
+    for (std::string line; std::getline(in, line) && out << '\n'; ++lines)
+      failed += isblankline(line) ? 0 : 1;
+    return {lines, failed};
+  }
+  const StreamSummary summary = convertstream(
+      converter, in, out, [](std::uint64_t, std::string_view, const RuntimeError*) {},
+      [](std::uint64_t) {});
+  return {summary.lines, summary.failed};
+}
+
+std::vector<std::pair<std::string, std::string>> search(std::string_view word) {
+  std::vector<std::pair<std::string, std::string>> found;
+  for (const UnitChoice& unit : merovane::unitscontaining(word))
+    found.emplace_back(unit.name(), unit.category->caption);
+  return found;
+}
+
+}  // namespace merovane::bridge

@@ -1,0 +1,181 @@
+// libmerovane: Merovane's conversions for other programs, by the names people type.
+//
+//   auto pair = merovane::Pair::find("mi", "m");     // or find("Length", "mi", "m")
+//   if (!pair) std::cerr << pair.error().message() << '\n';
+//   merovane::Result r = pair->convert("1");         // r.text() == "1609.344"
+//   auto p = pair->convert("1", merovane::Mode::Precise);
+//
+// Names resolve as merovane-convert takes them: listed names and other names ignoring case,
+// symbols as written, multiples (kWh, bar, nmi), written forms (metre, m^2, sq ft) and slips of
+// case; a name that picks no one unit answers with its candidates or the nearest names.
+//
+// Threads: conversions keep no state and every object here is an immutable value, so any calls
+// may run at once from many threads, on shared objects too.
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "merovane/export.h"
+
+namespace merovane {
+
+// The library's version, "0.2.0".
+MEROVANE_EXPORT const char* version();
+
+// How a conversion is worked out: by the window's tables (its figures, the default) or by the
+// units' exact definitions (the true value, the pair's exact ratio rounded once).
+enum class Mode : std::uint8_t { Tables, Precise };
+
+struct Options {
+  Mode mode = Mode::Tables;
+  int digits = 15;  // significant digits shown, 1 to 17
+};
+
+// Why a name, or a call, gave no answer.
+class MEROVANE_EXPORT Error {
+ public:
+  enum class Kind : std::uint8_t {
+    UnknownCategory,
+    UnknownUnit,        // candidates(): the nearest names, maybe none
+    Ambiguous,          // candidates(): a name for each unit it may mean
+    NoCommonCategory,   // the two units are of different categories
+    SeveralCategories,  // both units are in each of candidates(): name one
+  };
+  Error(Kind kind, std::string message, std::vector<std::string> candidates = {});
+  Kind kind() const { return kind_; }
+  // One line, as merovane-convert says it: `unknown unit "celcius"; did you mean Celsius?`
+  const std::string& message() const { return message_; }
+  const std::vector<std::string>& candidates() const { return candidates_; }
+
+ private:
+  Kind kind_;
+  std::string message_;
+  std::vector<std::string> candidates_;
+};
+
+// A value or the error that stands in its place.
+template <class T>
+class Found {
+ public:
+  Found(T value) : held_(std::move(value)) {}      // NOLINT: found
+  Found(Error error) : held_(std::move(error)) {}  // NOLINT: not found
+  explicit operator bool() const { return held_.index() == 0; }
+  const T& operator*() const { return std::get<0>(held_); }
+  const T* operator->() const { return &std::get<0>(held_); }
+  const Error& error() const { return std::get<1>(held_); }
+
+ private:
+  std::variant<T, Error> held_;
+};
+
+// What converting one text gave.
+class MEROVANE_EXPORT Result {
+ public:
+  enum class Status : std::uint8_t {
+    Converted,  // text() is the result, as the window shows it
+    Nothing,    // the category converts nothing for this text (an empty one)
+    Failed,     // error() is the description the window's message box shows
+  };
+  Result(Status status, std::string text);
+  Status status() const { return status_; }
+  bool converted() const { return status_ == Status::Converted; }
+  // The result's text; empty unless converted.
+  const std::string& text() const { return status_ == Status::Converted ? text_ : empty_; }
+  // Why it failed ("Type mismatch"); empty unless failed.
+  const std::string& error() const { return status_ == Status::Failed ? text_ : empty_; }
+
+ private:
+  Status status_;
+  std::string text_;
+  std::string empty_;
+};
+
+// Lines read by a stream, and how many of them (not blank) did not convert.
+struct StreamCount {
+  std::uint64_t lines = 0;
+  std::uint64_t failed = 0;
+};
+
+// Every pair of one category's units for one value.
+class MEROVANE_EXPORT Chart {
+ public:
+  // The category's units, in its order: the rows' and the columns'.
+  const std::vector<std::string>& units() const { return units_; }
+  // The cell from unit `from` to unit `to` (positions in units()); outside them, a failed result.
+  const Result& at(std::size_t from, std::size_t to) const;
+
+ private:
+  friend class Category;
+  Chart(std::vector<std::string> units, std::vector<Result> cells);
+  std::vector<std::string> units_;
+  std::vector<Result> cells_;
+  Result outside_;
+};
+
+// One of the twelve categories.
+class MEROVANE_EXPORT Category {
+ public:
+  static std::vector<Category> all();
+  // By its caption, ignoring case ("length").
+  static Found<Category> find(std::string_view caption);
+
+  std::string caption() const;
+  std::vector<std::string> units() const;
+  // The other names and symbols a unit (by its listed name) answers to.
+  std::vector<std::string> othernames(std::string_view unit) const;
+  Chart chart(std::string_view value, Options options = {}) const;
+
+ private:
+  explicit Category(const void* record) : record_(record) {}
+  friend class Pair;
+  const void* record_;
+};
+
+// Two units of one category, to convert between: from a listed unit, another name, a symbol or
+// a multiple of either.
+class MEROVANE_EXPORT Pair {
+ public:
+  // Without a category, the one category that holds both units.
+  static Found<Pair> find(std::string_view from, std::string_view to);
+  static Found<Pair> find(std::string_view category, std::string_view from, std::string_view to);
+
+  Category category() const { return Category(category_); }
+  // The units as they show: listed names, or the multiples' names.
+  std::string from() const;
+  std::string to() const;
+
+  // A text as the window reads it ("1", "2.5", "1E+3").
+  Result convert(std::string_view value, Options options = {}) const;
+  Result convert(std::string_view value, Mode mode) const { return convert(value, Options{mode}); }
+  // Each line of `in` to a line of `out`: the result, or an empty line where it did not convert.
+  StreamCount convert(std::istream& in, std::ostream& out, Options options = {}) const;
+
+ private:
+  Pair(const void* category, int from, int to, const void* frommultiple, const void* tomultiple)
+      : category_(category),
+        from_(from),
+        to_(to),
+        frommultiple_(frommultiple),
+        tomultiple_(tomultiple) {}
+  friend struct PairAccess;
+  const void* category_;
+  int from_, to_;
+  const void* frommultiple_;
+  const void* tomultiple_;
+};
+
+// A unit or multiple whose name, other names or symbols contain a word.
+struct Match {
+  std::string name;
+  std::string category;
+};
+// Every one, ignoring case.
+MEROVANE_EXPORT std::vector<Match> search(std::string_view word);
+
+}  // namespace merovane
