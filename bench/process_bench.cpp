@@ -70,6 +70,11 @@ void BM_StaticDoNothingProcess(benchmark::State& state) {
 }
 BENCHMARK(BM_StaticDoNothingProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+void BM_CxxDoNothingProcess(benchmark::State& state) {
+  timeprocess(state, {MEROVANE_DONOTHING_CXX_PATH});
+}
+BENCHMARK(BM_CxxDoNothingProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // Values on standard input, one conversion each: merovane-convert takes one a line, units -t a
 // line "VALUE UNIT" and a line with the unit to convert to.
 constexpr int kStreamValues = 20000;
