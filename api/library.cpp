@@ -4,7 +4,7 @@
 #include "api/bridge.h"
 #include "merovane/merovane.h"
 
-namespace merovane {
+namespace merovane::v0 {
 namespace {
 
 Result toresult(bridge::Outcome outcome) {
@@ -113,4 +113,4 @@ std::vector<Match> search(std::string_view word) {
   return matches;
 }
 
-}  // namespace merovane
+}  // namespace merovane::v0

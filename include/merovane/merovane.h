@@ -24,6 +24,9 @@
 #include "merovane/export.h"
 
 namespace merovane {
+// The public types live in an inline namespace of their own, so that their names (and every
+// template made of them) never meet the engine's types of the same names inside the library.
+inline namespace v0 {
 
 // The library's version, "0.2.0".
 MEROVANE_EXPORT const char* version();
@@ -178,4 +181,5 @@ struct Match {
 // Every one, ignoring case.
 MEROVANE_EXPORT std::vector<Match> search(std::string_view word);
 
+}  // namespace v0
 }  // namespace merovane
