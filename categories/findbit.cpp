@@ -4,7 +4,6 @@
 #include <stdexcept>
 
 #include "categories/findbit_data.h"
-#include "categories/onwindow.h"
 
 namespace merovane {
 namespace {
@@ -229,10 +228,6 @@ const Category& bitcategory() {
       .definitions = kBitDefinitions,
   };
   return category;
-}
-
-void convertbits(ListBox& listbits, ListBox& listbitd, TextBox& txtbits, TextBox& txtbitd) {
-  convertonwindow(bitcategory(), listbits, listbitd, txtbits, txtbitd);
 }
 
 }  // namespace merovane

@@ -14,8 +14,4 @@ namespace merovane {
 // What sets Bits and Bytes apart in a conversion: its units, table, shape and failure display.
 const Category& bitcategory();
 
-// Shows in txtbitd the text of txtbits converted from listbits' unit to listbitd's unit. Any
-// error is shown in a message box; an empty txtbits does nothing.
-void convertbits(ListBox& listbits, ListBox& listbitd, TextBox& txtbits, TextBox& txtbitd);
-
 }  // namespace merovane

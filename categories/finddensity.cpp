@@ -2,10 +2,8 @@
 
 #include <array>
 
-#include "categories/onwindow.h"
 #include "categories/prebuilt.h"
 #include "categories/writtenforms.h"
-#include "core/form.h"
 
 namespace merovane {
 namespace {
@@ -70,10 +68,6 @@ const Category& densitycategory() {
       .writtenforms = kWrittenForms,
   };
   return category;
-}
-
-void convertdensity() {
-  convertonwindow(densitycategory(), frmmain());
 }
 
 }  // namespace merovane

@@ -13,8 +13,4 @@ namespace merovane {
 // What sets Density apart in a conversion: its units, table, shape and failure display.
 const Category& densitycategory();
 
-// Shows in txtdensityd the text of txtdensitys converted from listdensitys' unit to
-// listdensityd's unit. Silent on every error, an empty source text among them.
-void convertdensity();
-
 }  // namespace merovane

@@ -3,8 +3,6 @@
 #include <array>
 
 #include "categories/findenergy_data.h"
-#include "categories/onwindow.h"
-#include "core/form.h"
 
 namespace merovane {
 namespace {
@@ -70,10 +68,6 @@ const Category& energycategory() {
       .multiples = kEnergyMultiples,
   };
   return category;
-}
-
-void convertenergy() {
-  convertonwindow(energycategory(), frmmain());
 }
 
 }  // namespace merovane

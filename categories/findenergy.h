@@ -12,8 +12,4 @@ namespace merovane {
 // What sets Energy apart in a conversion: its units, table, shape and failure display.
 const Category& energycategory();
 
-// Shows in txtenergyfd the text of txtenergyfs converted from listenergys' unit to listenergyd's
-// unit. Silent on every error, an empty source text among them.
-void convertenergy();
-
 }  // namespace merovane

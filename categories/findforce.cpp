@@ -3,8 +3,6 @@
 #include <array>
 
 #include "categories/findforce_data.h"
-#include "categories/onwindow.h"
-#include "core/form.h"
 
 namespace merovane {
 namespace {
@@ -74,10 +72,6 @@ const Category& forcecategory() {
       .definitions = kForceDefinitions,
   };
   return category;
-}
-
-void convertforce() {
-  convertonwindow(forcecategory(), frmmain());
 }
 
 }  // namespace merovane

@@ -12,8 +12,4 @@ namespace merovane {
 // What sets Force apart in a conversion: its units, table, shape and failure display.
 const Category& forcecategory();
 
-// Shows in txtfforced the text of txtfforces converted from listforces' unit to listforced's
-// unit. Silent on every error, an empty source text among them.
-void convertforce();
-
 }  // namespace merovane

@@ -3,7 +3,6 @@
 #include <array>
 
 #include "categories/findlength_data.h"
-#include "categories/onwindow.h"
 #include "categories/prebuilt.h"
 #include "categories/writtenforms.h"
 
@@ -68,10 +67,6 @@ const Category& lengthcategory() {
       .writtenforms = kWrittenForms,
   };
   return category;
-}
-
-void convertlength(ListBox& listlengths, ListBox& listlengthd, TextBox& txtfls, TextBox& txtfld) {
-  convertonwindow(lengthcategory(), listlengths, listlengthd, txtfls, txtfld);
 }
 
 }  // namespace merovane

@@ -13,8 +13,4 @@ namespace merovane {
 // What sets Length apart in a conversion: its units, table, shape and failure display.
 const Category& lengthcategory();
 
-// Shows in txtfld the text in listlengths' unit converted to listlengthd's unit. Silent on
-// every error; an empty txtfls does nothing.
-void convertlength(ListBox& listlengths, ListBox& listlengthd, TextBox& txtfls, TextBox& txtfld);
-
 }  // namespace merovane

@@ -2,9 +2,7 @@
 
 #include <array>
 
-#include "categories/onwindow.h"
 #include "categories/prebuilt.h"
-#include "core/form.h"
 
 namespace merovane {
 namespace {
@@ -74,10 +72,6 @@ const Category& powercategory() {
       .ambiguous = kAmbiguous,
   };
   return category;
-}
-
-void convertpower() {
-  convertonwindow(powercategory(), frmmain());
 }
 
 }  // namespace merovane

@@ -13,8 +13,4 @@ namespace merovane {
 // What sets Power apart in a conversion: its units, table, shape and failure display.
 const Category& powercategory();
 
-// Shows in txtfpowerd the text of txtfpowers converted from listpowers' unit to listpowerd's
-// unit. Silent on every error, an empty source text among them.
-void convertpower();
-
 }  // namespace merovane

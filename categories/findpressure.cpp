@@ -3,9 +3,7 @@
 #include <array>
 
 #include "categories/findpressure_data.h"
-#include "categories/onwindow.h"
 #include "categories/writtenforms.h"
-#include "core/form.h"
 
 namespace merovane {
 namespace {
@@ -83,10 +81,6 @@ const Category& pressurecategory() {
       .writtenforms = kWrittenForms,
   };
   return category;
-}
-
-void convertpressure() {
-  convertonwindow(pressurecategory(), frmmain());
 }
 
 }  // namespace merovane

@@ -12,8 +12,4 @@ namespace merovane {
 // What sets Pressure apart in a conversion: its units, table, shape and failure display.
 const Category& pressurecategory();
 
-// Shows in txtpressfd the text of txtpressfs, read in listpresss' unit, converted to listpressd's
-// unit. Silent on every error, an empty txtpressfs included.
-void convertpressure();
-
 }  // namespace merovane

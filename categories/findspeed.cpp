@@ -2,10 +2,8 @@
 
 #include <array>
 
-#include "categories/onwindow.h"
 #include "categories/prebuilt.h"
 #include "categories/writtenforms.h"
-#include "core/form.h"
 
 namespace merovane {
 
@@ -65,10 +63,6 @@ const Category& speedcategory() {
       .writtenforms = kWrittenForms,
   };
   return category;
-}
-
-void convertspeed() {
-  convertonwindow(speedcategory(), frmmain());
 }
 
 }  // namespace merovane

@@ -13,8 +13,4 @@ namespace merovane {
 // What sets Speed apart in a conversion: its units, table, shape and failure display.
 const Category& speedcategory();
 
-// Shows in txtspeedd the text of txtspeeds, read in listspeeds' unit, converted to listspeedd's
-// unit. Silent on every error, an empty txtspeeds included.
-void convertspeed();
-
 }  // namespace merovane

@@ -3,8 +3,6 @@
 #include <array>
 
 #include "categories/findtemp_data.h"
-#include "categories/onwindow.h"
-#include "core/form.h"
 
 namespace merovane {
 namespace {
@@ -82,10 +80,6 @@ const Category& tempcategory() {
       .definitions = kTempDefinitions,
   };
   return category;
-}
-
-void converttemp() {
-  convertonwindow(tempcategory(), frmmain());
 }
 
 }  // namespace merovane

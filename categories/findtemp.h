@@ -13,8 +13,4 @@ namespace merovane {
 // What sets Temperature apart in a conversion: its units, table, shape and failure display.
 const Category& tempcategory();
 
-// Shows in txtftempd the reading of txtftemps converted from listtemps' scale to listtempd's
-// scale. Silent on every error, an empty txtftemps included.
-void converttemp();
-
 }  // namespace merovane

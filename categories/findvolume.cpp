@@ -2,10 +2,8 @@
 
 #include <array>
 
-#include "categories/onwindow.h"
 #include "categories/prebuilt.h"
 #include "categories/writtenforms.h"
-#include "core/form.h"
 
 namespace merovane {
 
@@ -69,10 +67,6 @@ const Category& volumecategory() {
       .writtenforms = kWrittenForms,
   };
   return category;
-}
-
-void convertvolume() {
-  convertonwindow(volumecategory(), frmmain());
 }
 
 }  // namespace merovane

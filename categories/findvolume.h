@@ -13,8 +13,4 @@ namespace merovane {
 // What sets Volume apart in a conversion: its units, table, shape and failure display.
 const Category& volumecategory();
 
-// Shows in txtvolumed the text of txtvolumes, read in listvolumes' unit, converted to
-// listvolumed's unit. Silent on every error, an empty txtvolumes included.
-void convertvolume();
-
 }  // namespace merovane

@@ -3,7 +3,6 @@
 #include <array>
 
 #include "categories/findweight1_data.h"
-#include "categories/onwindow.h"
 #include "categories/prebuilt.h"
 
 namespace merovane {
@@ -74,11 +73,6 @@ const Category& weightcategory() {
       .ambiguous = kAmbiguous,
   };
   return category;
-}
-
-void convertweight(ListBox& listweights, ListBox& listweightd, TextBox& txtweights,
-                   TextBox& txtweightd) {
-  convertonwindow(weightcategory(), listweights, listweightd, txtweights, txtweightd);
 }
 
 }  // namespace merovane

@@ -13,9 +13,4 @@ namespace merovane {
 // What sets Weight apart in a conversion: its units, table, shape and failure display.
 const Category& weightcategory();
 
-// Shows in txtweightd the text in listweights' unit converted to listweightd's unit. Any error
-// is shown in a message box; an empty txtweights does nothing.
-void convertweight(ListBox& listweights, ListBox& listweightd, TextBox& txtweights,
-                   TextBox& txtweightd);
-
 }  // namespace merovane

@@ -3,9 +3,7 @@
 #include <array>
 
 #include "categories/finsarea_data.h"
-#include "categories/onwindow.h"
 #include "categories/writtenforms.h"
-#include "core/form.h"
 
 namespace merovane {
 namespace {
@@ -91,34 +89,6 @@ const Category& areacategory() {
       .writtenforms = kWrittenForms,
   };
   return category;
-}
-
-void convertarea() {
-  convertonwindow(areacategory(), frmmain());
-}
-
-void hideunitframes() {
-  Form& window = frmmain();
-  using enum CategoryId;
-  // framearead, frameareas, frameenergys, frameenergyd, frameforced, frameforces, framelend,
-  // framelens, framepowerd, framepowers, frametempd, frametemps, framepressd, frameprees,
-  // frameweightd, frameweights, framevolumed, framevolumes, framespeedd, framespeeds,
-  // framedensitys, framedensityd, framebits, framebitd
-  for (Frame* frame : {
-           &window.destinationframe(Area),        &window.sourceframe(Area),
-           &window.sourceframe(Energy),           &window.destinationframe(Energy),
-           &window.destinationframe(Force),       &window.sourceframe(Force),
-           &window.destinationframe(Length),      &window.sourceframe(Length),
-           &window.destinationframe(Power),       &window.sourceframe(Power),
-           &window.destinationframe(Temperature), &window.sourceframe(Temperature),
-           &window.destinationframe(Pressure),    &window.sourceframe(Pressure),
-           &window.destinationframe(Weight),      &window.sourceframe(Weight),
-           &window.destinationframe(Volume),      &window.sourceframe(Volume),
-           &window.destinationframe(Speed),       &window.sourceframe(Speed),
-           &window.sourceframe(Density),          &window.destinationframe(Density),
-           &window.sourceframe(BitsAndBytes),     &window.destinationframe(BitsAndBytes),
-       })
-    frame->SetVisible(false);
 }
 
 }  // namespace merovane

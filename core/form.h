@@ -1,5 +1,5 @@
-// frmmain as the window's converters see it: the controls of the one main window, which the
-// converters called without controls reach through it, and the toolkit's message box.
+// A main window as the converters see it: the controls of each category (forms/registry.h
+// installs the one the program shows).
 #pragma once
 
 #include "core/category.h"
@@ -18,18 +18,5 @@ class Form {
   virtual Frame& sourceframe(CategoryId category) = 0;
   virtual Frame& destinationframe(CategoryId category) = 0;
 };
-
-// The application's one main window. Using it before a window was installed is a fault of the
-// program's start-up, not of a conversion.
-Form& frmmain();
-// Installs the main window (nullptr removes it) and returns the one installed before, so a
-// stand-in can put it back. The window outlives every converter call.
-Form* setfrmmain(Form* window);
-
-// The toolkit's message box: shows `prompt` with an OK button and the default title through the
-// installed message box; without one the message goes nowhere.
-void MsgBox(const std::string& prompt);
-// Installs the message box MsgBox shows through; returns the one installed before.
-MessageBox* setmessagebox(MessageBox* box);
 
 }  // namespace merovane

@@ -20,6 +20,8 @@
 #include "categories/findweight1.h"
 #include "categories/finsarea.h"
 #include "forms/application.h"
+#include "forms/converters.h"
+#include "forms/registry.h"
 
 namespace merovane {
 namespace {

@@ -22,9 +22,9 @@
 #include "api/conversion.h"
 #include "categories/categories.h"
 #include "core/engine.h"
-#include "core/memoryform.h"
 #include "core/runtime.h"
 #include "fuzz/invariant.h"
+#include "tests/support/memoryform.h"
 
 namespace merovane::fuzz {
 namespace {

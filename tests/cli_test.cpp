@@ -14,7 +14,8 @@
 #include "categories/categories.h"
 #include "cli/convert.h"
 #include "cli/fdstream.h"
-#include "core/memoryform.h"
+#include "forms/registry.h"
+#include "tests/support/memoryform.h"
 
 namespace merovane {
 namespace {

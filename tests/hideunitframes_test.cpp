@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "categories/finsarea.h"
-#include "core/memoryform.h"
+#include "forms/converters.h"
+#include "forms/registry.h"
+#include "tests/support/memoryform.h"
 
 namespace merovane {
 namespace {

@@ -12,8 +12,8 @@
 
 #include "categories/categories.h"
 #include "core/engine.h"
-#include "core/memoryform.h"
 #include "tablegen/exactdecimal.h"
+#include "tests/support/memoryform.h"
 
 namespace merovane::testing {
 

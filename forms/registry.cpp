@@ -1,4 +1,4 @@
-#include "core/form.h"
+#include "forms/registry.h"
 
 #include <cstdio>
 #include <cstdlib>

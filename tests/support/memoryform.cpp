@@ -1,4 +1,4 @@
-#include "core/memoryform.h"
+#include "tests/support/memoryform.h"
 
 namespace merovane {
 
