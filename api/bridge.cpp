@@ -62,6 +62,14 @@ const void* findcategory(std::string_view caption) {
   return merovane::findcategory(caption);
 }
 
+Failure unknowncategory(std::string_view caption) {
+  const auto found = resolvecategory(caption);
+  const NameError* error = std::get_if<NameError>(&found);
+  if (error == nullptr) return {static_cast<int>(NameError::Kind::UnknownCategory), "", {}};
+  return {static_cast<int>(error->kind), error->line,
+          std::vector<std::string>(error->list.begin(), error->list.end())};
+}
+
 std::string caption(const void* category) {
   return std::string(record(category).caption);
 }

@@ -35,6 +35,8 @@ struct Outcome {
 const char* version();
 std::vector<const void*> categories();
 const void* findcategory(std::string_view caption);
+// Why `caption` names no category, as merovane-convert says it.
+Failure unknowncategory(std::string_view caption);
 std::string caption(const void* category);
 std::vector<std::string> units(const void* category);
 std::vector<std::string> othernames(const void* category, std::string_view unit);

@@ -53,10 +53,9 @@ std::vector<Category> Category::all() {
 
 Found<Category> Category::find(std::string_view caption) {
   if (const void* record = bridge::findcategory(caption)) return Category(record);
-  std::vector<std::string> captions;
-  for (const void* record : bridge::categories()) captions.push_back(bridge::caption(record));
-  return Error(Error::Kind::UnknownCategory, "unknown category \"" + std::string(caption) + "\"",
-               std::move(captions));
+  bridge::Failure failure = bridge::unknowncategory(caption);
+  return Error(static_cast<Error::Kind>(failure.kind), std::move(failure.message),
+               std::move(failure.candidates));
 }
 
 std::string Category::caption() const {
