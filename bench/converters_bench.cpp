@@ -5,10 +5,10 @@
 #include <string>
 
 #include "categories/categories.h"
-#include "categories/findlength.h"
 #include "core/engine.h"
 #include "core/memorycontrols.h"
 #include "core/runtime.h"
+#include "forms/converters.h"
 
 namespace merovane {
 namespace {
