@@ -6,6 +6,7 @@
 #include "api/chart.h"
 #include "api/conversion.h"
 #include "api/namelookup.h"
+#include "api/quote.h"
 #include "api/resolver.h"
 #include "api/stream.h"
 #include "categories/categories.h"
@@ -27,18 +28,40 @@ bool validdigits(int digits) {
   return digits >= kFewestDigits && digits <= kMostDigits;
 }
 
-const Outcome kBadDigits{2, "A result shows 1 to 17 significant digits"};
+// Why `value` gave no result (the error, or none when the category converted nothing).
+std::string cannotconvert(std::string_view value, const RuntimeError* error) {
+  if (value.empty()) return "the value is empty: nothing to convert";
+  if (error == nullptr) return quoted(value) + " converts to nothing";
+  std::string message = "cannot convert " + quoted(value) + ": " + error->Description();
+  if (error->kind() == ErrorKind::TypeMismatch) message += " (write numbers like 1.5, -2 or 3E+8)";
+  return message;
+}
 
-Outcome outcome(const Result& result) {
+Outcome outcome(const Result& result, std::string_view value) {
   switch (result.status()) {
     case Result::Status::Converted:
       return {0, std::string(result.text())};
     case Result::Status::Nothing:
-      return {1, ""};
+      return {1, "", cannotconvert(value, nullptr)};
     case Result::Status::Failed:
       break;
   }
-  return {2, result.error()->Description()};
+  return {2, result.error()->Description(), cannotconvert(value, &*result.error())};
+}
+
+const Outcome& baddigits() {
+  static const Outcome bad{2, "A result shows 1 to 17 significant digits",
+                           "a result shows 1 to 17 significant digits"};
+  return bad;
+}
+
+// The names of a failure for a caller: the one-line message, and the message with the valid
+// names, a line each, as a single call shows them.
+Failure failure(const NameError& error) {
+  std::string details = error.line + error.detail;
+  for (std::string_view name : error.list) details.append("\n").append(name);
+  return {static_cast<int>(error.kind), error.line + (error.list.empty() ? error.detail : ""),
+          error.candidates, std::move(details)};
 }
 
 Scale scale(const PairRef& pair) {
@@ -65,9 +88,11 @@ const void* findcategory(std::string_view caption) {
 Failure unknowncategory(std::string_view caption) {
   const auto found = resolvecategory(caption);
   const NameError* error = std::get_if<NameError>(&found);
-  if (error == nullptr) return {static_cast<int>(NameError::Kind::UnknownCategory), "", {}};
-  return {static_cast<int>(error->kind), error->line,
-          std::vector<std::string>(error->list.begin(), error->list.end())};
+  if (error == nullptr) return {static_cast<int>(NameError::Kind::UnknownCategory), "", {}, ""};
+  // The categories are its candidates.
+  Failure answer = failure(*error);
+  answer.candidates.assign(error->list.begin(), error->list.end());
+  return answer;
 }
 
 std::string caption(const void* category) {
@@ -85,14 +110,30 @@ std::vector<std::string> othernames(const void* category, std::string_view unit)
   return names;
 }
 
+std::vector<MultipleNames> multiples(const void* category, std::string_view unit) {
+  std::vector<MultipleNames> found;
+  const Multiple* group = nullptr;
+  for (const Multiple& multiple : record(category).multiples) {
+    if (multiple.name.unit != unit) continue;
+    if (group == nullptr || group->factor != multiple.factor) {
+      std::string factor(multiple.numerator);
+      if (multiple.denominator != "1") factor.append("/").append(multiple.denominator);
+      found.push_back({{}, std::move(factor)});
+      group = &multiple;
+    }
+    found.back().names.emplace_back(multiple.name.text);
+  }
+  return found;
+}
+
 std::vector<Outcome> chart(const void* category, std::string_view value, int mode, int digits) {
   const size_t units = record(category).units.size();
-  if (!validdigits(digits)) return std::vector<Outcome>(units * units, kBadDigits);
+  if (!validdigits(digits)) return std::vector<Outcome>(units * units, baddigits());
   const Chart chart(record(category), value, options(mode, digits));
   std::vector<Outcome> cells;
   cells.reserve(units * units);
   for (int from = 0; from < chart.units(); ++from)
-    for (int to = 0; to < chart.units(); ++to) cells.push_back(outcome(chart.at(from, to)));
+    for (int to = 0; to < chart.units(); ++to) cells.push_back(outcome(chart.at(from, to), value));
   return cells;
 }
 
@@ -100,9 +141,7 @@ std::variant<PairRef, Failure> findpair(const std::string_view* category, std::s
                                         std::string_view to) {
   const auto found =
       resolvepair(category != nullptr ? std::optional(*category) : std::nullopt, from, to);
-  if (const auto* error = std::get_if<NameError>(&found))
-    return Failure{static_cast<int>(error->kind),
-                   error->line + (error->list.empty() ? error->detail : ""), error->candidates};
+  if (const auto* error = std::get_if<NameError>(&found)) return failure(*error);
   const NamedPair& pair = std::get<NamedPair>(found);
   return PairRef{pair.category, pair.from, pair.to, pair.scale.from, pair.scale.to};
 }
@@ -113,26 +152,40 @@ std::string unitname(const void* category, int unit, const void* multiple) {
 }
 
 Outcome convert(const PairRef& pair, std::string_view value, int mode, int digits) {
-  if (!validdigits(digits)) return kBadDigits;
+  if (!validdigits(digits)) return baddigits();
   return outcome(convertcell(record(pair.category), value, pair.from, pair.to,
-                             options(mode, digits), scale(pair)));
+                             options(mode, digits), scale(pair)),
+                 value);
 }
 
 std::pair<std::uint64_t, std::uint64_t> convertstream(const PairRef& pair, std::istream& in,
-                                                      std::ostream& out, int mode, int digits) {
+                                                      std::ostream& out, int mode, int digits,
+                                                      const LineFailure& failure) {
   // Digits outside 1 to 17 fail every line that is not blank, as they fail a single value.
   const bool valid = validdigits(digits);
   const PairConverter converter(record(pair.category), pair.from, pair.to,
                                 options(mode, valid ? digits : kResultDigits), scale(pair));
   if (!valid) {
     std::uint64_t lines = 0, failed = 0;
-    for (std::string line; std::getline(in, line) && out << '\n'; ++lines)
-      failed += isblankline(line) ? 0 : 1;
+    for (std::string line; std::getline(in, line) && out << '\n';) {
+      ++lines;
+      if (isblankline(line)) continue;
+      ++failed;
+      if (failure) failure(lines, baddigits().message);
+    }
     return {lines, failed};
   }
-  const StreamSummary summary = convertstream(
-      converter, in, out, [](std::uint64_t, std::string_view, const RuntimeError*) {},
-      [](std::uint64_t) {});
+  StreamSummary summary;
+  if (!failure) {
+    summary = convertstream(converter, in, out, nullptr, nullptr);
+  } else {
+    summary = convertstream(
+        converter, in, out,
+        [&failure](std::uint64_t line, std::string_view value, const RuntimeError* error) {
+          failure(line, cannotconvert(value, error));
+        },
+        [&failure](std::uint64_t line) { failure(line, std::string(kSkippedLine)); });
+  }
   return {summary.lines, summary.failed};
 }
 

@@ -8,7 +8,13 @@ namespace merovane::v0 {
 namespace {
 
 Result toresult(bridge::Outcome outcome) {
-  return Result(static_cast<Result::Status>(outcome.status), std::move(outcome.text));
+  return Result(static_cast<Result::Status>(outcome.status), std::move(outcome.text),
+                std::move(outcome.message));
+}
+
+Error toerror(bridge::Failure failure) {
+  return Error(static_cast<Error::Kind>(failure.kind), std::move(failure.message),
+               std::move(failure.candidates), std::move(failure.details));
 }
 
 }  // namespace
@@ -19,8 +25,7 @@ struct PairAccess {
     return {pair.category_, pair.from_, pair.to_, pair.frommultiple_, pair.tomultiple_};
   }
   static Found<Pair> found(const std::variant<bridge::PairRef, bridge::Failure>& answer) {
-    if (const auto* failure = std::get_if<bridge::Failure>(&answer))
-      return Error(static_cast<Error::Kind>(failure->kind), failure->message, failure->candidates);
+    if (const auto* failure = std::get_if<bridge::Failure>(&answer)) return toerror(*failure);
     const bridge::PairRef& ref = std::get<bridge::PairRef>(answer);
     return Pair(ref.category, ref.from, ref.to, ref.frommultiple, ref.tomultiple);
   }
@@ -30,15 +35,21 @@ const char* version() {
   return bridge::version();
 }
 
-Error::Error(Kind kind, std::string message, std::vector<std::string> candidates)
-    : kind_(kind), message_(std::move(message)), candidates_(std::move(candidates)) {}
+Error::Error(Kind kind, std::string message, std::vector<std::string> candidates,
+             std::string details)
+    : kind_(kind),
+      message_(std::move(message)),
+      candidates_(std::move(candidates)),
+      details_(std::move(details)) {}
 
-Result::Result(Status status, std::string text) : status_(status), text_(std::move(text)) {}
+Result::Result(Status status, std::string text, std::string message)
+    : status_(status), text_(std::move(text)), message_(std::move(message)) {}
 
 Chart::Chart(std::vector<std::string> units, std::vector<Result> cells)
     : units_(std::move(units)),
       cells_(std::move(cells)),
-      outside_(Result::Status::Failed, "No such unit in this category") {}
+      outside_(Result::Status::Failed, "No such unit in this category",
+               "no such unit in this category") {}
 
 const Result& Chart::at(std::size_t from, std::size_t to) const {
   if (from >= units_.size() || to >= units_.size()) return outside_;
@@ -53,9 +64,7 @@ std::vector<Category> Category::all() {
 
 Found<Category> Category::find(std::string_view caption) {
   if (const void* record = bridge::findcategory(caption)) return Category(record);
-  bridge::Failure failure = bridge::unknowncategory(caption);
-  return Error(static_cast<Error::Kind>(failure.kind), std::move(failure.message),
-               std::move(failure.candidates));
+  return toerror(bridge::unknowncategory(caption));
 }
 
 std::string Category::caption() const {
@@ -68,6 +77,13 @@ std::vector<std::string> Category::units() const {
 
 std::vector<std::string> Category::othernames(std::string_view unit) const {
   return bridge::othernames(record_, unit);
+}
+
+std::vector<Multiple> Category::multiples(std::string_view unit) const {
+  std::vector<Multiple> found;
+  for (bridge::MultipleNames& each : bridge::multiples(record_, unit))
+    found.push_back({std::move(each.names), std::move(each.factor)});
+  return found;
 }
 
 Chart Category::chart(std::string_view value, Options options) const {
@@ -100,8 +116,13 @@ Result Pair::convert(std::string_view value, Options options) const {
 }
 
 StreamCount Pair::convert(std::istream& in, std::ostream& out, Options options) const {
+  return convert(in, out, options, nullptr);
+}
+
+StreamCount Pair::convert(std::istream& in, std::ostream& out, Options options,
+                          const LineFailure& failure) const {
   const auto [lines, failed] = bridge::convertstream(
-      PairAccess::ref(*this), in, out, static_cast<int>(options.mode), options.digits);
+      PairAccess::ref(*this), in, out, static_cast<int>(options.mode), options.digits, failure);
   return {lines, failed};
 }
 

@@ -8,32 +8,9 @@
 #include <vector>
 
 #include "api/conversion.h"
+#include "api/linereader.h"
 
 namespace merovane {
-
-// The longest line read, without its line end; a longer one is skipped, never held whole, so that
-// memory stays bounded whatever the input.
-inline constexpr std::size_t kLongestLine = 64 * 1024;
-
-// Reads a stream one line at a time, a "\r" before the line end dropped.
-class LineReader {
- public:
-  enum class Read { Line, TooLong, End };
-
-  explicit LineReader(std::istream& in);
-  // The next line; TooLong when it is longer than kLongestLine (it is then skipped), End at the
-  // end of the stream or when it fails.
-  Read next();
-  std::string_view line() const { return {buffer_.data(), length_}; }
-  // The number of the line last read, from 1.
-  std::uint64_t number() const { return number_; }
-
- private:
-  std::istream& in_;
-  std::vector<char> buffer_;
-  std::size_t length_ = 0;
-  std::uint64_t number_ = 0;
-};
 
 struct StreamSummary {
   std::uint64_t lines = 0;   // lines read
@@ -52,8 +29,5 @@ using LineTooLong = std::function<void(std::uint64_t line)>;
 // are no failure. Keeps one line in memory; stops early when `out` fails.
 StreamSummary convertstream(const PairConverter& converter, std::istream& in, std::ostream& out,
                             const LineFailure& failure, const LineTooLong& toolong);
-
-// Whether a line holds nothing but blanks.
-bool isblankline(std::string_view line);
 
 }  // namespace merovane

@@ -2,16 +2,13 @@
 
 #include <iostream>
 
-#include "api/chart.h"
 #include "api/quote.h"
-#include "api/resolver.h"
-#include "categories/categories.h"
 #include "cli/fdstream.h"
 #include "cli/lines.h"
-#include "cli/names.h"
 #include "cli/report.h"
 #include "cli/request.h"
 #include "core/about.h"
+#include "merovane/merovane.h"
 
 namespace merovane {
 namespace {
@@ -42,46 +39,35 @@ constexpr const char* kUsage =
     "nothing, or input or output failed; 2 a wrong call.\n";
 
 void listcategories(std::ostream& out) {
-  for (const Category& category : categories()) out << category.caption << '\n';
+  for (const Category& category : Category::all()) out << category.caption() << '\n';
 }
 
-// The multiples of unit `unit` of `category`, each group of names of one multiple with its
-// factor: "kWh, Kilowatt-hours = 1000 Watt-hours; MWh = 1000000 Watt-hours".
-std::string multiples(const Category& category, int unit) {
-  const std::string_view listed = category.units[static_cast<size_t>(unit)];
+// The multiples of `unit`, each group of names of one multiple with its factor:
+// "kWh, Kilowatt-hours = 1000 Watt-hours; MWh = 1000000 Watt-hours".
+std::string multiples(const Category& category, const std::string& unit) {
   std::string text;
-  const Multiple* group = nullptr;
-  const auto close = [&] {
-    if (group == nullptr) return;
-    text.append(" = ").append(group->numerator);
-    if (group->denominator != "1") text.append("/").append(group->denominator);
-    text.append(" ").append(listed);
-  };
-  for (const Multiple& multiple : category.multiples) {
-    if (multiple.name.unit != listed) continue;
-    if (group != nullptr && group->factor == multiple.factor) {
-      text.append(", ").append(multiple.name.text);
-      continue;
+  for (const Multiple& multiple : category.multiples(unit)) {
+    const char* separator = text.empty() ? "" : "; ";
+    for (const std::string& name : multiple.names) {
+      text.append(separator).append(name);
+      separator = ", ";
     }
-    close();
-    text.append(text.empty() ? "" : "; ").append(multiple.name.text);
-    group = &multiple;
+    text.append(" = ").append(multiple.factor).append(" ").append(unit);
   }
-  close();
   return text;
 }
 
 // Each unit of `category` on a line, with the other names it answers to after a tab, and its
 // multiples after another.
 void listunits(const Category& category, std::ostream& out) {
-  for (size_t unit = 0; unit < category.units.size(); ++unit) {
-    out << category.units[unit];
+  for (const std::string& unit : category.units()) {
+    out << unit;
     const char* separator = "\t";
-    for (std::string_view name : othernames(category, static_cast<int>(unit))) {
+    for (const std::string& name : category.othernames(unit)) {
       out << separator << name;
       separator = ", ";
     }
-    const std::string multiplied = multiples(category, static_cast<int>(unit));
+    const std::string multiplied = multiples(category, unit);
     if (!multiplied.empty()) out << (*separator == '\t' ? "\t\t" : "\t") << multiplied;
     out << '\n';
   }
@@ -90,8 +76,8 @@ void listunits(const Category& category, std::ostream& out) {
 // Every unit and multiple whose names contain `word`, a line each with its category after a
 // tab; 1 when there is none.
 int searchunits(std::string_view word, std::ostream& out, std::ostream& err) {
-  const std::vector<UnitChoice> found = unitscontaining(word);
-  for (const UnitChoice& unit : found) out << unit.name() << '\t' << unit.category->caption << '\n';
+  const std::vector<Match> found = search(word);
+  for (const Match& unit : found) out << unit.name << '\t' << unit.category << '\n';
   if (!found.empty()) return 0;
   err << kPrefix << "no unit's name contains " << quoted(word) << '\n';
   return 1;
@@ -105,53 +91,56 @@ int convertgrid(const Category& category, const std::string& value, const Option
     err << kPrefix << "the value is empty: nothing to convert\n";
     return 1;
   }
-  const Chart chart(category, value, options);
-  for (std::string_view unit : category.units) out << '\t' << unit;
+  const Chart chart = category.chart(value, options);
+  const std::vector<std::string>& units = chart.units();
+  for (const std::string& unit : units) out << '\t' << unit;
   out << '\n';
   bool allconverted = true;
-  for (int from = 0; from < chart.units(); ++from) {
-    out << category.units[static_cast<size_t>(from)];
-    for (int to = 0; to < chart.units(); ++to) {
+  for (size_t from = 0; from < units.size(); ++from) {
+    out << units[from];
+    for (size_t to = 0; to < units.size(); ++to) {
       const Result& cell = chart.at(from, to);
       out << '\t';
-      if (cell.status() == Result::Status::Converted)
+      if (cell.converted())
         out << cell.text();
-      else if (cell.error())
-        out << '!' << cell.error()->Description();
-      allconverted = allconverted && cell.status() == Result::Status::Converted;
+      else if (cell.status() == Result::Status::Failed)
+        out << '!' << cell.error();
+      allconverted = allconverted && cell.converted();
     }
     out << '\n';
   }
   return allconverted ? 0 : 1;
 }
 
-int convertone(const NamedPair& pair, std::string_view value, const Options& options,
-               std::ostream& out, std::ostream& err) {
-  const Outcome outcome = convertpair(pair, value, options);
-  (outcome.converted ? out : err << kPrefix) << outcome.text << '\n';
-  return outcome.converted ? 0 : 1;
+int convertone(const Pair& pair, std::string_view value, const Options& options, std::ostream& out,
+               std::ostream& err) {
+  const Outcome converted = outcome(value, pair.convert(value, options));
+  (converted.converted ? out : err << kPrefix) << converted.text << '\n';
+  return converted.converted ? 0 : 1;
 }
 
 // Resolves the request's names, converts and reports.
 int run(const Request& request, std::istream& in, std::ostream& out, std::ostream& err) {
   const Conversion& names = request.conversion;
-  const Options options{request.mode, request.digits.value_or(kResultDigits)};
+  Options options{request.mode};
+  options.digits = request.digits.value_or(options.digits);
   const auto withcategory = [&](auto then) {
-    const auto found = resolvecategory(names.category.value_or(""));
-    if (const auto* error = std::get_if<NameError>(&found)) return reportname(*error, err);
-    return then(*std::get<const Category*>(found));
+    const Found<Category> found = Category::find(names.category.value_or(""));
+    if (!found) return reportname(found.error(), err);
+    return then(*found);
   };
   const auto withpair = [&](auto then) {
-    const auto found = resolvepair(names.category, names.from, names.to);
-    if (const auto* error = std::get_if<NameError>(&found)) return reportname(*error, err);
-    return then(std::get<NamedPair>(found));
+    const Found<Pair> found = names.category ? Pair::find(*names.category, names.from, names.to)
+                                             : Pair::find(names.from, names.to);
+    if (!found) return reportname(found.error(), err);
+    return then(*found);
   };
   switch (request.action) {
     case Action::Help:
       out << kUsage;
       return 0;
     case Action::Version:
-      out << "merovane-convert " << kVersion << '\n' << kCopyrightAndLicence;
+      out << "merovane-convert " << version() << '\n' << kCopyrightAndLicence;
       return 0;
     case Action::ListCategories:
       listcategories(out);
@@ -169,14 +158,13 @@ int run(const Request& request, std::istream& in, std::ostream& out, std::ostrea
       });
     case Action::Convert:
       return withpair(
-          [&](const NamedPair& pair) { return convertone(pair, names.value, options, out, err); });
+          [&](const Pair& pair) { return convertone(pair, names.value, options, out, err); });
     case Action::ConvertLines:
-      return withpair(
-          [&](const NamedPair& pair) { return convertlines(pair, options, in, out, err); });
+      return withpair([&](const Pair& pair) { return convertlines(pair, options, in, out, err); });
     case Action::ConvertRequests:
-      if (!names.category) return convertrequests(nullptr, options, in, out, err);
+      if (!names.category) return convertrequests(std::nullopt, options, in, out, err);
       return withcategory([&](const Category& category) {
-        return convertrequests(&category, options, in, out, err);
+        return convertrequests(category, options, in, out, err);
       });
   }
   return 2;

@@ -1,5 +1,5 @@
 // merovane-convert: the command-line face of the converters. It runs the very conversions the
-// window runs, through the conversion API (api/), exactly as a click in a unit list would.
+// window runs, through libmerovane's public API, exactly as a click in a unit list would.
 #pragma once
 
 #include <iosfwd>

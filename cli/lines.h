@@ -3,18 +3,19 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
 
-#include "api/namelookup.h"
+#include "merovane/merovane.h"
 
 namespace merovane {
 
 // Values of one pair, a line each, converted as `options` ask. Returns the exit status.
-int convertlines(const NamedPair& pair, const Options& options, std::istream& in, std::ostream& out,
+int convertlines(const Pair& pair, const Options& options, std::istream& in, std::ostream& out,
                  std::ostream& err);
 
 // Whole requests, [CATEGORY] VALUE FROM TO a line, within `category` when one is given, each
 // converted as `options` ask. Returns the exit status.
-int convertrequests(const Category* category, const Options& options, std::istream& in,
-                    std::ostream& out, std::ostream& err);
+int convertrequests(const std::optional<Category>& category, const Options& options,
+                    std::istream& in, std::ostream& out, std::ostream& err);
 
 }  // namespace merovane

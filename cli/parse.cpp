@@ -1,7 +1,6 @@
 #include <charconv>
 
 #include "api/quote.h"
-#include "api/resolver.h"
 #include "cli/request.h"
 
 namespace merovane {
@@ -39,8 +38,8 @@ std::variant<Conversion, UsageError> conversionof(std::optional<std::string> cat
 std::optional<int> digitsof(std::string_view text) {
   int digits = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), digits);
-  if (error != std::errc() || end != text.data() + text.size() || digits < kFewestDigits ||
-      digits > kMostDigits)
+  if (error != std::errc() || end != text.data() + text.size() || digits < Options::kFewestDigits ||
+      digits > Options::kMostDigits)
     return std::nullopt;
   return digits;
 }
@@ -90,7 +89,7 @@ std::variant<Request, UsageError> withpositionals(Request request,
 }  // namespace
 
 std::variant<Conversion, UsageError> parseconversion(const std::vector<std::string>& words) {
-  const bool hascategory = !words.empty() && (findcategory(words[0]) != nullptr ||
+  const bool hascategory = !words.empty() && (Category::find(words[0]) ||
                                               (words.size() >= 4 && !lookslikenumber(words[0])));
   if (!hascategory) return conversionof(std::nullopt, words);
   return conversionof(words[0], std::vector<std::string>(words.begin() + 1, words.end()));

@@ -6,9 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "api/conversion.h"
-#include "api/namelookup.h"
 #include "cli/request.h"
+#include "merovane/merovane.h"
 
 namespace merovane {
 
@@ -20,18 +19,13 @@ struct Outcome {
   std::string text;
 };
 
-// What converting `value` gave, as reported: a failure names the value and gives the description
-// the window's message box would show, with what a number looks like when it was not one.
+// What converting `value` gave, as reported: a failure names the value and says why.
 Outcome outcome(std::string_view value, const Result& result);
-// Converts `value` of `pair` as the window would, or as the options ask.
-Outcome convertpair(const NamedPair& pair, std::string_view value, const Options& options);
-// The message for `value` when it did not convert: its result's error, or nothing converted.
-std::string cannotconvert(std::string_view value, const RuntimeError* error);
 
 // A wrong call: the reason, then where to read how to call the program. Returns 2.
 int reportusage(const UsageError& error, std::ostream& err);
 // A name that does not resolve, with the nearest or the valid names. Returns 2.
-int reportname(const NameError& error, std::ostream& err);
+int reportname(const Error& error, std::ostream& err);
 // Whether reading `in` failed; says so on `err` if it did.
 bool reportreaderror(const std::istream& in, std::ostream& err);
 

@@ -7,8 +7,7 @@
 #include <variant>
 #include <vector>
 
-#include "core/mode.h"
-#include "core/runtime.h"
+#include "merovane/merovane.h"
 
 namespace merovane {
 
@@ -34,7 +33,7 @@ struct Conversion {
 struct Request {
   Action action = Action::Convert;
   Mode mode = Mode::Tables;
-  std::optional<int> digits;  // --digits N, kFewestDigits to kMostDigits
+  std::optional<int> digits;  // --digits N, Options::kFewestDigits to kMostDigits
   std::string word;           // --search's word
   // The names for the conversions, --grid (category, value) and --list (category).
   Conversion conversion;

@@ -59,6 +59,24 @@ TEST(Library, SaysWhyANameFails) {
   ASSERT_FALSE(category);
   EXPECT_EQ(category.error().message(), "unknown category \"Lenght\"");
   EXPECT_EQ(category.error().candidates().size(), 12u);
+  // A single call lists the valid names, a line each.
+  EXPECT_EQ(category.error().details().rfind(
+                "unknown category \"Lenght\"; the categories are:\nArea\nBits and Bytes\n", 0),
+            0u);
+  const auto inlength = Pair::find("Length", "zzzzzz", "m");
+  ASSERT_FALSE(inlength);
+  EXPECT_EQ(inlength.error().message(), "unknown unit \"zzzzzz\" in Length");
+  EXPECT_NE(inlength.error().details().find(":\nAngstroms\n"), std::string::npos);
+}
+
+TEST(Library, ListsMultiplesWithTheirFactors) {
+  const auto energy = merovane::Category::find("Energy");
+  ASSERT_TRUE(energy);
+  const std::vector<merovane::Multiple> multiples = energy->multiples("Watt-hours");
+  ASSERT_FALSE(multiples.empty());
+  EXPECT_EQ(multiples[0].names.front(), "kWh");
+  EXPECT_EQ(multiples[0].factor, "1000");
+  EXPECT_TRUE(energy->multiples("No such unit").empty());
 }
 
 TEST(Library, SettingsAndPositionsOutOfRangeFail) {
@@ -68,6 +86,9 @@ TEST(Library, SettingsAndPositionsOutOfRangeFail) {
     EXPECT_EQ(pair->convert("1", {Mode::Tables, digits}).status(),
               merovane::Result::Status::Failed);
   EXPECT_EQ(pair->convert("abc").error(), "Type mismatch");
+  EXPECT_EQ(pair->convert("abc").message(),
+            "cannot convert \"abc\": Type mismatch (write numbers like 1.5, -2 or 3E+8)");
+  EXPECT_EQ(pair->convert("1").message(), "");
   EXPECT_EQ(pair->convert("").status(), merovane::Result::Status::Nothing);
 
   const merovane::Chart chart = merovane::Category::find("Length")->chart("1");
@@ -81,6 +102,17 @@ TEST(Library, SettingsAndPositionsOutOfRangeFail) {
   EXPECT_EQ(out.str(), "1609.344\n\n\n3218.688\n");
   EXPECT_EQ(count.lines, 4u);
   EXPECT_EQ(count.failed, 1u);
+
+  // The same, told of each failure.
+  std::istringstream again("1\nabc\n\n" + std::string(70000, '1') + "\n");
+  std::vector<std::string> failures;
+  pair->convert(again, out, {}, [&](std::uint64_t line, const std::string& message) {
+    failures.push_back(std::to_string(line) + ": " + message);
+  });
+  EXPECT_EQ(failures, (std::vector<std::string>{
+                          "2: cannot convert \"abc\": Type mismatch (write numbers like 1.5, -2 or "
+                          "3E+8)",
+                          "4: longer than 65536 bytes: skipped"}));
 }
 
 }  // namespace

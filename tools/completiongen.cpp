@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "categories/categories.h"
-#include "cli/names.h"
 
 namespace merovane {
 namespace {
@@ -21,6 +20,14 @@ std::string singlequoted(std::string_view word) {
   std::string out = "'";
   for (const char c : word) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
   return out + "'";
+}
+
+// The other names unit `unit` of `category` answers to, symbols and names in their data's order.
+std::vector<std::string_view> othernames(const Category& category, int unit) {
+  std::vector<std::string_view> names;
+  for (const UnitName& name : category.names)
+    if (name.unit == category.units[static_cast<size_t>(unit)]) names.push_back(name.text);
+  return names;
 }
 
 // Everything a unit of `category` answers to: its listed names, then each unit's other names,

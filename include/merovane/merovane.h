@@ -14,6 +14,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -36,8 +37,9 @@ MEROVANE_EXPORT const char* version();
 enum class Mode : std::uint8_t { Tables, Precise };
 
 struct Options {
+  static constexpr int kFewestDigits = 1, kMostDigits = 17;
   Mode mode = Mode::Tables;
-  int digits = 15;  // significant digits shown, 1 to 17
+  int digits = 15;  // significant digits shown, kFewestDigits to kMostDigits
 };
 
 // Why a name, or a call, gave no answer.
@@ -50,16 +52,22 @@ class MEROVANE_EXPORT Error {
     NoCommonCategory,   // the two units are of different categories
     SeveralCategories,  // both units are in each of candidates(): name one
   };
-  Error(Kind kind, std::string message, std::vector<std::string> candidates = {});
+  Error(Kind kind, std::string message, std::vector<std::string> candidates = {},
+        std::string details = {});
   Kind kind() const { return kind_; }
-  // One line, as merovane-convert says it: `unknown unit "celcius"; did you mean Celsius?`
+  // One line, as merovane-convert answers a line of its standard input:
+  // `unknown unit "celcius"; did you mean Celsius?`
   const std::string& message() const { return message_; }
+  // As a single call of merovane-convert says it: where a wrong name's valid names are listed,
+  // or those names, a line each after the first (no line end after the last).
+  const std::string& details() const { return details_.empty() ? message_ : details_; }
   const std::vector<std::string>& candidates() const { return candidates_; }
 
  private:
   Kind kind_;
   std::string message_;
   std::vector<std::string> candidates_;
+  std::string details_;
 };
 
 // A value or the error that stands in its place.
@@ -85,24 +93,39 @@ class MEROVANE_EXPORT Result {
     Nothing,    // the category converts nothing for this text (an empty one)
     Failed,     // error() is the description the window's message box shows
   };
-  Result(Status status, std::string text);
+  Result(Status status, std::string text, std::string message = {});
   Status status() const { return status_; }
   bool converted() const { return status_ == Status::Converted; }
   // The result's text; empty unless converted.
   const std::string& text() const { return status_ == Status::Converted ? text_ : empty_; }
   // Why it failed ("Type mismatch"); empty unless failed.
   const std::string& error() const { return status_ == Status::Failed ? text_ : empty_; }
+  // Why there is no result, in one line naming the value, as merovane-convert says it:
+  // `cannot convert "1,5": Type mismatch (write numbers like 1.5, -2 or 3E+8)`; empty if converted.
+  const std::string& message() const { return message_; }
 
  private:
   Status status_;
   std::string text_;
   std::string empty_;
+  std::string message_;
 };
 
 // Lines read by a stream, and how many of them (not blank) did not convert.
 struct StreamCount {
   std::uint64_t lines = 0;
   std::uint64_t failed = 0;
+};
+
+// Called for each line of a stream that did not convert: its number (from 1) and why, in one
+// line (a value's Result::message(), or that the line was too long and was skipped).
+using LineFailure = std::function<void(std::uint64_t line, const std::string& message)>;
+
+// A multiple of a unit: its names ("kWh", "Kilowatt-hours") and how many of the unit one of it
+// is, a whole number or a fraction ("1000", "1/1000").
+struct Multiple {
+  std::vector<std::string> names;
+  std::string factor;
 };
 
 // Every pair of one category's units for one value.
@@ -132,6 +155,8 @@ class MEROVANE_EXPORT Category {
   std::vector<std::string> units() const;
   // The other names and symbols a unit (by its listed name) answers to.
   std::vector<std::string> othernames(std::string_view unit) const;
+  // The multiples of a unit (by its listed name), names of one factor together.
+  std::vector<Multiple> multiples(std::string_view unit) const;
   Chart chart(std::string_view value, Options options = {}) const;
 
  private:
@@ -158,6 +183,9 @@ class MEROVANE_EXPORT Pair {
   Result convert(std::string_view value, Mode mode) const { return convert(value, Options{mode}); }
   // Each line of `in` to a line of `out`: the result, or an empty line where it did not convert.
   StreamCount convert(std::istream& in, std::ostream& out, Options options = {}) const;
+  // The same, telling `failure` of each line that did not convert.
+  StreamCount convert(std::istream& in, std::ostream& out, Options options,
+                      const LineFailure& failure) const;
 
  private:
   Pair(const void* category, int from, int to, const void* frommultiple, const void* tomultiple)
