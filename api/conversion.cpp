@@ -46,20 +46,6 @@ bool gridconverts(const ConversionTable& table, double value) {
   }
 }
 
-// The value of largest magnitude, on the side of zero that `sign` gives, that every cell
-// converts. A product only grows with its factor's magnitude, so the cells that overflow for a
-// value overflow for every larger one: the values that convert are one interval around zero.
-double gridlimit(const ConversionTable& table, double sign) {
-  // The finite doubles of one sign are ordered as their bit patterns.
-  std::uint64_t good = 0, bad = std::bit_cast<std::uint64_t>(HUGE_VAL);
-  const auto value = [sign](std::uint64_t bits) { return sign * std::bit_cast<double>(bits); };
-  while (bad - good > 1) {
-    const std::uint64_t middle = good + (bad - good) / 2;
-    (gridconverts(table, value(middle)) ? good : bad) = middle;
-  }
-  return value(good);
-}
-
 // The first error a cell of the grid raises for `value`, which some cell does not convert.
 RuntimeError griderror(const ConversionTable& table, double value) {
   try {
@@ -111,6 +97,24 @@ Result convertprecisely(const Category& category, std::string_view value, const 
 
 }  // namespace
 
+// The value of largest magnitude, on the side of zero that `sign` gives, that every cell
+// converts. A product only grows with its factor's magnitude, so the cells that overflow for a
+// value overflow for every larger one: the values that convert are one interval around zero.
+double gridlimit(const ConversionTable& table, double sign) {
+  // The finite doubles of one sign are ordered as their bit patterns.
+  std::uint64_t good = 0, bad = std::bit_cast<std::uint64_t>(HUGE_VAL);
+  const auto value = [sign](std::uint64_t bits) { return sign * std::bit_cast<double>(bits); };
+  while (bad - good > 1) {
+    const std::uint64_t middle = good + (bad - good) / 2;
+    (gridconverts(table, value(middle)) ? good : bad) = middle;
+  }
+  return value(good);
+}
+
+GridRange gridrange(const Category& category) {
+  return {gridlimit(category.table(), -1), gridlimit(category.table(), 1)};
+}
+
 Result Result::converted(double number, int digits) {
   Result result(Status::Converted);
   result.length_ = static_cast<std::uint8_t>(numbertotext(number, digits, result.text_.data()));
@@ -160,8 +164,7 @@ PairConverter::PairConverter(const Category& category, int from, int to, Options
   if (!valid_) return;
   if (options.mode == Mode::Precise) precise_ = precisemap(category, from, to, scale);
   if (failswhole(category, options.mode)) {
-    lowest_ = gridlimit(category.table(), -1);
-    highest_ = gridlimit(category.table(), 1);
+    range_ = gridrange(category);
   }
 }
 
@@ -169,8 +172,9 @@ Result PairConverter::convert(std::string_view value) const {
   if (!valid_) return nosuchunit();
   if (options_.mode == Mode::Precise)
     return convertprecisely(*category_, value, precise_, options_.digits);
-  return convertselected(*category_, value, from_, to_, options_.digits, scale_,
-                         [this](double number) { return number >= lowest_ && number <= highest_; });
+  return convertselected(
+      *category_, value, from_, to_, options_.digits, scale_,
+      [this](double number) { return number >= range_.lowest && number <= range_.highest; });
 }
 
 Result convertcell(const Category& category, std::string_view value, int from, int to,

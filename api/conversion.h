@@ -78,6 +78,13 @@ struct Scale {
 Result convertcell(const Category& category, std::string_view value, int from, int to,
                    Options options = {}, Scale scale = {});
 
+// The values every cell of a category's table converts, from lowest to highest; past them some
+// cell overflows, and so, in a result grid, every pair fails.
+struct GridRange {
+  double lowest = 0, highest = 0;
+};
+GridRange gridrange(const Category& category);
+
 // Many values of one pair, converted one at a time with what the pair needs worked out once:
 // the same results as convertvalue, without computing a result grid's other cells.
 class PairConverter {
@@ -91,10 +98,6 @@ class PairConverter {
 
   const Category& category() const { return *category_; }
   const Options& options() const { return options_; }
-  // The values a result grid converts in every cell, from lowest() to highest(); beyond them the
-  // grid fails. For the tests that check the edges.
-  double lowest() const { return lowest_; }
-  double highest() const { return highest_; }
 
  private:
   const Category* category_;
@@ -103,9 +106,7 @@ class PairConverter {
   Scale scale_;
   bool valid_;
   PreciseMap precise_ = PreciseMap::unchanged();  // the pair's map, in precise mode
-  // For a result grid in the tables' mode, the values between these two fail in no cell; past them
-  // some cell overflows, and so every pair fails.
-  double lowest_ = 0, highest_ = 0;
+  GridRange range_;                               // for a result grid in the tables' mode
 };
 
 }  // namespace merovane
