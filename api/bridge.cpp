@@ -175,17 +175,14 @@ std::pair<std::uint64_t, std::uint64_t> convertstream(const PairRef& pair, std::
     }
     return {lines, failed};
   }
-  StreamSummary summary;
-  if (!failure) {
-    summary = convertstream(converter, in, out, nullptr, nullptr);
-  } else {
-    summary = convertstream(
-        converter, in, out,
-        [&failure](std::uint64_t line, std::string_view value, const RuntimeError* error) {
-          failure(line, cannotconvert(value, error));
-        },
-        [&failure](std::uint64_t line) { failure(line, std::string(kSkippedLine)); });
-  }
+  const StreamSummary summary = convertstream(
+      converter, in, out,
+      [&failure](std::uint64_t line, std::string_view value, const RuntimeError* error) {
+        if (failure) failure(line, cannotconvert(value, error));
+      },
+      [&failure](std::uint64_t line) {
+        if (failure) failure(line, std::string(kSkippedLine));
+      });
   return {summary.lines, summary.failed};
 }
 

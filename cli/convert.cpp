@@ -114,7 +114,7 @@ int convertgrid(const Category& category, const std::string& value, const Option
 
 int convertone(const Pair& pair, std::string_view value, const Options& options, std::ostream& out,
                std::ostream& err) {
-  const Outcome converted = outcome(value, pair.convert(value, options));
+  const Outcome converted = outcome(pair.convert(value, options));
   (converted.converted ? out : err << kPrefix) << converted.text << '\n';
   return converted.converted ? 0 : 1;
 }

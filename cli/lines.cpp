@@ -42,11 +42,11 @@ class RequestConverter {
       Found<Pair> pair = category ? Pair::find(*category, from, to) : Pair::find(from, to);
       if (!pair) return {false, pair.error().message()};
       if (category.value_or("").size() + from.size() + to.size() > kLongestTyped)
-        return outcome(conversion.value, pair->convert(conversion.value, options_));
+        return outcome(pair->convert(conversion.value, options_));
       if (typed_.size() == kMostTyped) typed_.clear();
       known = typed_.emplace(std::move(names), *pair).first;
     }
-    return outcome(conversion.value, known->second.convert(conversion.value, options_));
+    return outcome(known->second.convert(conversion.value, options_));
   }
 
  private:

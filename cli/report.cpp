@@ -7,10 +7,8 @@
 
 namespace merovane {
 
-Outcome outcome(std::string_view value, const Result& result) {
-  if (value.empty()) return {false, "the value is empty: nothing to convert"};
-  if (result.converted()) return {true, result.text()};
-  return {false, result.message()};
+Outcome outcome(const Result& result) {
+  return result.converted() ? Outcome{true, result.text()} : Outcome{false, result.message()};
 }
 
 int reportusage(const UsageError& error, std::ostream& err) {

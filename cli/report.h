@@ -4,7 +4,6 @@
 
 #include <iosfwd>
 #include <string>
-#include <string_view>
 
 #include "cli/request.h"
 #include "merovane/merovane.h"
@@ -19,8 +18,8 @@ struct Outcome {
   std::string text;
 };
 
-// What converting `value` gave, as reported: a failure names the value and says why.
-Outcome outcome(std::string_view value, const Result& result);
+// What a conversion gave, as reported: a failure names the value and says why.
+Outcome outcome(const Result& result);
 
 // A wrong call: the reason, then where to read how to call the program. Returns 2.
 int reportusage(const UsageError& error, std::ostream& err);
