@@ -1,118 +1,125 @@
-// libmerovane's public classes, over the engine through api/bridge.h.
-#include <istream>
-
-#include "api/bridge.h"
+// libmerovane's public classes: a thin face on the engine, which returns the public types.
+#include "api/namelookup.h"
+#include "api/resolver.h"
+#include "categories/categories.h"
+#include "core/about.h"
+#include "engine/conversion.h"
+#include "engine/stream.h"
 #include "merovane/merovane.h"
 
 namespace merovane::v0 {
+
+// What the public classes hold of the engine's records.
+struct EngineAccess {
+  static Category category(const CategoryRecord& record) { return Category(record); }
+  static const CategoryRecord& record(const Category& category) { return *category.record_; }
+  static PairConverter converter(const Pair& pair, const Options& options) {
+    return PairConverter(*pair.category_, pair.from_, pair.to_, options,
+                         {pair.frommultiple_, pair.tomultiple_});
+  }
+  static Pair pair(const NamedPair& named) {
+    return Pair(*named.category, named.from, named.to, named.scale.from, named.scale.to);
+  }
+  static std::string name(const Pair& pair, bool from) {
+    const UnitMultiple* multiple = from ? pair.frommultiple_ : pair.tomultiple_;
+    if (multiple != nullptr) return std::string(multiple->name.text);
+    return std::string(pair.category_->units[static_cast<size_t>(from ? pair.from_ : pair.to_)]);
+  }
+};
+
 namespace {
 
-Result toresult(bridge::Outcome outcome) {
-  return Result(static_cast<Result::Status>(outcome.status), std::move(outcome.text),
-                std::move(outcome.message));
+// A name that does not resolve, as the public error: the one-line message, and the message with
+// the valid names, a line each, as a single call shows them.
+Error toerror(const NameError& error, std::vector<std::string> candidates) {
+  std::string details = error.line + error.detail;
+  for (std::string_view name : error.list) details.append("\n").append(name);
+  return Error(static_cast<Error::Kind>(error.kind),
+               error.line + (error.list.empty() ? error.detail : ""), std::move(candidates),
+               std::move(details));
+}
+Error toerror(const NameError& error) {
+  return toerror(error, error.candidates);
 }
 
-Error toerror(bridge::Failure failure) {
-  return Error(static_cast<Error::Kind>(failure.kind), std::move(failure.message),
-               std::move(failure.candidates), std::move(failure.details));
+Found<Pair> found(const std::variant<NamedPair, NameError>& answer) {
+  if (const auto* error = std::get_if<NameError>(&answer)) return toerror(*error);
+  return EngineAccess::pair(std::get<NamedPair>(answer));
 }
 
 }  // namespace
 
-// Reaches the pair's handle for the bridge.
-struct PairAccess {
-  static bridge::PairRef ref(const Pair& pair) {
-    return {pair.category_, pair.from_, pair.to_, pair.frommultiple_, pair.tomultiple_};
-  }
-  static Found<Pair> found(const std::variant<bridge::PairRef, bridge::Failure>& answer) {
-    if (const auto* failure = std::get_if<bridge::Failure>(&answer)) return toerror(*failure);
-    const bridge::PairRef& ref = std::get<bridge::PairRef>(answer);
-    return Pair(ref.category, ref.from, ref.to, ref.frommultiple, ref.tomultiple);
-  }
-};
-
 const char* version() {
-  return bridge::version();
-}
-
-Error::Error(Kind kind, std::string message, std::vector<std::string> candidates,
-             std::string details)
-    : kind_(kind),
-      message_(std::move(message)),
-      candidates_(std::move(candidates)),
-      details_(std::move(details)) {}
-
-Result::Result(Status status, std::string text, std::string message)
-    : status_(status), text_(std::move(text)), message_(std::move(message)) {}
-
-Chart::Chart(std::vector<std::string> units, std::vector<Result> cells)
-    : units_(std::move(units)),
-      cells_(std::move(cells)),
-      outside_(Result::Status::Failed, "No such unit in this category",
-               "no such unit in this category") {}
-
-const Result& Chart::at(std::size_t from, std::size_t to) const {
-  if (from >= units_.size() || to >= units_.size()) return outside_;
-  return cells_[from * units_.size() + to];
+  return kVersion;
 }
 
 std::vector<Category> Category::all() {
   std::vector<Category> all;
-  for (const void* record : bridge::categories()) all.push_back(Category(record));
+  for (const CategoryRecord& record : categories()) all.push_back(Category(record));
   return all;
 }
 
 Found<Category> Category::find(std::string_view caption) {
-  if (const void* record = bridge::findcategory(caption)) return Category(record);
-  return toerror(bridge::unknowncategory(caption));
+  const auto found = resolvecategory(caption);
+  if (const auto* record = std::get_if<const CategoryRecord*>(&found)) return Category(**record);
+  // The categories are its candidates.
+  const NameError& error = std::get<NameError>(found);
+  return toerror(error, std::vector<std::string>(error.list.begin(), error.list.end()));
 }
 
 std::string Category::caption() const {
-  return bridge::caption(record_);
+  return std::string(record_->caption);
 }
 
 std::vector<std::string> Category::units() const {
-  return bridge::units(record_);
+  return {record_->units.begin(), record_->units.end()};
 }
 
 std::vector<std::string> Category::othernames(std::string_view unit) const {
-  return bridge::othernames(record_, unit);
+  std::vector<std::string> names;
+  for (const UnitName& name : record_->names)
+    if (name.unit == unit) names.emplace_back(name.text);
+  return names;
 }
 
 std::vector<Multiple> Category::multiples(std::string_view unit) const {
   std::vector<Multiple> found;
-  for (bridge::MultipleNames& each : bridge::multiples(record_, unit))
-    found.push_back({std::move(each.names), std::move(each.factor)});
+  const UnitMultiple* group = nullptr;
+  for (const UnitMultiple& multiple : record_->multiples) {
+    if (multiple.name.unit != unit) continue;
+    if (group == nullptr || group->factor != multiple.factor) {
+      std::string factor(multiple.numerator);
+      if (multiple.denominator != "1") factor.append("/").append(multiple.denominator);
+      found.push_back({{}, std::move(factor)});
+      group = &multiple;
+    }
+    found.back().names.emplace_back(multiple.name.text);
+  }
   return found;
 }
 
 Chart Category::chart(std::string_view value, Options options) const {
-  std::vector<Result> cells;
-  for (bridge::Outcome& cell :
-       bridge::chart(record_, value, static_cast<int>(options.mode), options.digits))
-    cells.push_back(toresult(std::move(cell)));
-  return Chart(units(), std::move(cells));
+  return Chart(units(), merovane::chart(*record_, value, options));
 }
 
 Found<Pair> Pair::find(std::string_view from, std::string_view to) {
-  return PairAccess::found(bridge::findpair(nullptr, from, to));
+  return found(resolvepair(std::nullopt, from, to));
 }
 
 Found<Pair> Pair::find(std::string_view category, std::string_view from, std::string_view to) {
-  return PairAccess::found(bridge::findpair(&category, from, to));
+  return found(resolvepair(category, from, to));
 }
 
 std::string Pair::from() const {
-  return bridge::unitname(category_, from_, frommultiple_);
+  return EngineAccess::name(*this, true);
 }
 
 std::string Pair::to() const {
-  return bridge::unitname(category_, to_, tomultiple_);
+  return EngineAccess::name(*this, false);
 }
 
 Result Pair::convert(std::string_view value, Options options) const {
-  return toresult(bridge::convert(PairAccess::ref(*this), value, static_cast<int>(options.mode),
-                                  options.digits));
+  return EngineAccess::converter(*this, options).convert(value);
 }
 
 StreamCount Pair::convert(std::istream& in, std::ostream& out, Options options) const {
@@ -121,15 +128,13 @@ StreamCount Pair::convert(std::istream& in, std::ostream& out, Options options) 
 
 StreamCount Pair::convert(std::istream& in, std::ostream& out, Options options,
                           const LineFailure& failure) const {
-  const auto [lines, failed] = bridge::convertstream(
-      PairAccess::ref(*this), in, out, static_cast<int>(options.mode), options.digits, failure);
-  return {lines, failed};
+  return convertstream(EngineAccess::converter(*this, options), in, out, failure);
 }
 
 std::vector<Match> search(std::string_view word) {
   std::vector<Match> matches;
-  for (auto& [name, category] : bridge::search(word))
-    matches.push_back({std::move(name), std::move(category)});
+  for (const UnitChoice& unit : unitscontaining(word))
+    matches.push_back({std::string(unit.name()), std::string(unit.category->caption)});
   return matches;
 }
 

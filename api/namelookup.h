@@ -9,14 +9,14 @@
 #include <variant>
 #include <vector>
 
-#include "api/conversion.h"
 #include "core/category.h"
+#include "engine/conversion.h"
 
 namespace merovane {
 
 // Two units of one category, each a listed unit or a multiple of one (the scale).
 struct NamedPair {
-  const Category* category;
+  const CategoryRecord* category;
   int from, to;
   Scale scale;
 };
@@ -41,7 +41,7 @@ struct NameError {
   std::vector<std::string> candidates = {};
 };
 
-std::variant<const Category*, NameError> resolvecategory(std::string_view name);
+std::variant<const CategoryRecord*, NameError> resolvecategory(std::string_view name);
 
 // The units `from` and `to` in `category`, or without one in the one category that holds both.
 std::variant<NamedPair, NameError> resolvepair(std::optional<std::string_view> category,

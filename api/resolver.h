@@ -22,13 +22,13 @@ namespace merovane {
 bool samename(std::string_view a, std::string_view b);
 
 // The category whose caption is `name`, ignoring case; nullptr if none.
-const Category* findcategory(std::string_view name);
+const CategoryRecord* findcategory(std::string_view name);
 
 // A unit as typed: a listed unit of a category, or a multiple of one.
 struct UnitChoice {
-  const Category* category = nullptr;
-  int unit = -1;                       // its position in the category's list
-  const Multiple* multiple = nullptr;  // set when the name was a multiple of that unit
+  const CategoryRecord* category = nullptr;
+  int unit = -1;                           // its position in the category's list
+  const UnitMultiple* multiple = nullptr;  // set when the name was a multiple of that unit
 
   // One of it in the listed unit.
   double factor() const { return multiple != nullptr ? multiple->factor : 1; }
@@ -57,7 +57,7 @@ enum class Reading : std::uint8_t {
 };
 
 // What `typed` names within `category`, or within every category when it is nullptr.
-Answer resolve(std::string_view typed, const Category* category = nullptr,
+Answer resolve(std::string_view typed, const CategoryRecord* category = nullptr,
                Reading reading = Reading::IgnoringCase);
 
 // Two units of one category, to convert between.
@@ -78,14 +78,14 @@ struct PairAnswer {
   // Unresolved: which name, and its answer.
   bool fromfailed = false;
   Answer failure;
-  std::vector<const Category*> sources, destinations, categories;
+  std::vector<const CategoryRecord*> sources, destinations, categories;
 };
 
 // The pair `from` to `to` within `category`. Without one (nullptr), the category that holds
 // both: readings as written first, and readings ignoring case only if no category holds both
 // as written (`c f` is Celsius to Fahrenheit, though `c` alone is the speed of light).
 PairAnswer resolvepair(std::string_view from, std::string_view to,
-                       const Category* category = nullptr);
+                       const CategoryRecord* category = nullptr);
 
 // Every unit and multiple whose names contain `word` ignoring case, in the categories' order.
 std::vector<UnitChoice> unitscontaining(std::string_view word);

@@ -16,8 +16,8 @@
 namespace merovane {
 namespace {
 
-const std::array<Category, kCategoryCount>& table() {
-  static const std::array<Category, kCategoryCount> kCategories = {
+const std::array<CategoryRecord, kCategoryCount>& table() {
+  static const std::array<CategoryRecord, kCategoryCount> kCategories = {
       areacategory(),     bitcategory(),    densitycategory(), energycategory(),
       forcecategory(),    lengthcategory(), weightcategory(),  powercategory(),
       pressurecategory(), speedcategory(),  tempcategory(),    volumecategory(),
@@ -27,11 +27,11 @@ const std::array<Category, kCategoryCount>& table() {
 
 }  // namespace
 
-std::span<const Category> categories() {
+std::span<const CategoryRecord> categories() {
   return table();
 }
 
-const Category& category(CategoryId id) {
+const CategoryRecord& category(CategoryId id) {
   return table()[static_cast<size_t>(id)];
 }
 

@@ -8,8 +8,8 @@
 
 namespace merovane {
 
-std::span<const Category> categories();
-const Category& category(CategoryId id);
+std::span<const CategoryRecord> categories();
+const CategoryRecord& category(CategoryId id);
 // The number of units of every category, for building a window.
 std::array<int, kCategoryCount> unitcounts();
 

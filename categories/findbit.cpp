@@ -215,8 +215,8 @@ const ConversionTable& bittable() {
 
 }  // namespace
 
-const Category& bitcategory() {
-  static const Category category{
+const CategoryRecord& bitcategory() {
+  static const CategoryRecord category{
       .id = CategoryId::BitsAndBytes,
       .caption = "Bits and Bytes",
       .units = kUnits,

@@ -12,6 +12,6 @@
 namespace merovane {
 
 // What sets Bits and Bytes apart in a conversion: its units, table, shape and failure display.
-const Category& bitcategory();
+const CategoryRecord& bitcategory();
 
 }  // namespace merovane

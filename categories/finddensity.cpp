@@ -54,8 +54,8 @@ const ConversionTable& densitytable() {
 
 }  // namespace
 
-const Category& densitycategory() {
-  static const Category category{
+const CategoryRecord& densitycategory() {
+  static const CategoryRecord category{
       .id = CategoryId::Density,
       .caption = "Density",
       .units = kDensityUnits,

@@ -11,6 +11,6 @@
 namespace merovane {
 
 // What sets Density apart in a conversion: its units, table, shape and failure display.
-const Category& densitycategory();
+const CategoryRecord& densitycategory();
 
 }  // namespace merovane

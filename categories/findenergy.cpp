@@ -54,8 +54,8 @@ const ConversionTable& energytable() {
 
 }  // namespace
 
-const Category& energycategory() {
-  static const Category category{
+const CategoryRecord& energycategory() {
+  static const CategoryRecord category{
       .id = CategoryId::Energy,
       .caption = "Energy",
       .units = kUnits,

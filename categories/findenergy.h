@@ -10,6 +10,6 @@
 namespace merovane {
 
 // What sets Energy apart in a conversion: its units, table, shape and failure display.
-const Category& energycategory();
+const CategoryRecord& energycategory();
 
 }  // namespace merovane

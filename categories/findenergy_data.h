@@ -36,7 +36,7 @@ inline constexpr std::array<Definition, 9> kEnergyDefinitions = [] {
 
 // Exact multiples of listed units: the factor as a conversion multiplies by it and exactly.
 // clang-format off
-inline constexpr std::array<Multiple, 6> kEnergyMultiples = {{
+inline constexpr std::array<UnitMultiple, 6> kEnergyMultiples = {{
     multiple(symbol("kWh", "Watt-hours"), 1000, "1000"),
         multiple(name("Kilowatt-hours", "Watt-hours"), 1000, "1000"),
         multiple(name("Kilowatt-hour", "Watt-hours"), 1000, "1000"),

@@ -59,8 +59,8 @@ const ConversionTable& forcetable() {
 
 }  // namespace
 
-const Category& forcecategory() {
-  static const Category category{
+const CategoryRecord& forcecategory() {
+  static const CategoryRecord category{
       .id = CategoryId::Force,
       .caption = "Force",
       .units = kUnits,

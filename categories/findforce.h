@@ -10,6 +10,6 @@
 namespace merovane {
 
 // What sets Force apart in a conversion: its units, table, shape and failure display.
-const Category& forcecategory();
+const CategoryRecord& forcecategory();
 
 }  // namespace merovane

@@ -52,8 +52,8 @@ const ConversionTable& lengthtable() {
 
 }  // namespace
 
-const Category& lengthcategory() {
-  static const Category category{
+const CategoryRecord& lengthcategory() {
+  static const CategoryRecord category{
       .id = CategoryId::Length,
       .caption = "Length",
       .units = kLengthUnits,

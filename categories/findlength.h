@@ -11,6 +11,6 @@
 namespace merovane {
 
 // What sets Length apart in a conversion: its units, table, shape and failure display.
-const Category& lengthcategory();
+const CategoryRecord& lengthcategory();
 
 }  // namespace merovane

@@ -51,7 +51,7 @@ inline constexpr RuleData kLengthRule = {
 
 // Exact multiples of listed units: the factor as a conversion multiplies by it and exactly.
 // clang-format off
-inline constexpr std::array<Multiple, 7> kLengthMultiples = {{
+inline constexpr std::array<UnitMultiple, 7> kLengthMultiples = {{
     multiple(symbol("nm", "Angstroms"), 10, "10"),
         multiple(name("Nanometers", "Angstroms"), 10, "10"),
         multiple(name("Nanometer", "Angstroms"), 10, "10"),

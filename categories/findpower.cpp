@@ -58,8 +58,8 @@ const ConversionTable& powertable() {
 
 }  // namespace
 
-const Category& powercategory() {
-  static const Category category{
+const CategoryRecord& powercategory() {
+  static const CategoryRecord category{
       .id = CategoryId::Power,
       .caption = "Power",
       .units = kPowerUnits,

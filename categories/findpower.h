@@ -11,6 +11,6 @@
 namespace merovane {
 
 // What sets Power apart in a conversion: its units, table, shape and failure display.
-const Category& powercategory();
+const CategoryRecord& powercategory();
 
 }  // namespace merovane

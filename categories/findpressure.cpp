@@ -66,8 +66,8 @@ const ConversionTable& pressuretable() {
 
 }  // namespace
 
-const Category& pressurecategory() {
-  static const Category category{
+const CategoryRecord& pressurecategory() {
+  static const CategoryRecord category{
       .id = CategoryId::Pressure,
       .caption = "Pressure",
       .units = kUnits,

@@ -10,6 +10,6 @@
 namespace merovane {
 
 // What sets Pressure apart in a conversion: its units, table, shape and failure display.
-const Category& pressurecategory();
+const CategoryRecord& pressurecategory();
 
 }  // namespace merovane

@@ -42,7 +42,7 @@ inline constexpr std::array<Definition, 9> kPressureDefinitions = [] {
 // millimetre of mercury (an inch of mercury's 25.4th part, so that an inch is 25.4 of them); each
 // factor as a conversion multiplies by it and exactly.
 // clang-format off
-inline constexpr std::array<Multiple, 7> kPressureMultiples = {{
+inline constexpr std::array<UnitMultiple, 7> kPressureMultiples = {{
     multiple(name("Bar", "Millibars/Hectopascals"), 1000, "1000"),
         multiple(name("Bars", "Millibars/Hectopascals"), 1000, "1000"),
     multiple(name("Torr", "Atmospheres"), 1.0 / 760, "1", "760"),

@@ -49,8 +49,8 @@ const ConversionTable& speedtable() {
 
 }  // namespace
 
-const Category& speedcategory() {
-  static const Category category{
+const CategoryRecord& speedcategory() {
+  static const CategoryRecord category{
       .id = CategoryId::Speed,
       .caption = "Speed",
       .units = kSpeedUnits,

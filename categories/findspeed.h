@@ -11,6 +11,6 @@
 namespace merovane {
 
 // What sets Speed apart in a conversion: its units, table, shape and failure display.
-const Category& speedcategory();
+const CategoryRecord& speedcategory();
 
 }  // namespace merovane

@@ -67,8 +67,8 @@ const ConversionTable& temptable() {
 
 }  // namespace
 
-const Category& tempcategory() {
-  static const Category category{
+const CategoryRecord& tempcategory() {
+  static const CategoryRecord category{
       .id = CategoryId::Temperature,
       .caption = "Temperature",
       .units = kUnits,

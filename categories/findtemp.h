@@ -11,6 +11,6 @@
 namespace merovane {
 
 // What sets Temperature apart in a conversion: its units, table, shape and failure display.
-const Category& tempcategory();
+const CategoryRecord& tempcategory();
 
 }  // namespace merovane

@@ -53,8 +53,8 @@ const ConversionTable& volumetable() {
 
 }  // namespace
 
-const Category& volumecategory() {
-  static const Category category{
+const CategoryRecord& volumecategory() {
+  static const CategoryRecord category{
       .id = CategoryId::Volume,
       .caption = "Volume",
       .units = kVolumeUnits,

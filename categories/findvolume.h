@@ -11,6 +11,6 @@
 namespace merovane {
 
 // What sets Volume apart in a conversion: its units, table, shape and failure display.
-const Category& volumecategory();
+const CategoryRecord& volumecategory();
 
 }  // namespace merovane

@@ -59,8 +59,8 @@ const ConversionTable& weighttable() {
 
 }  // namespace
 
-const Category& weightcategory() {
-  static const Category category{
+const CategoryRecord& weightcategory() {
+  static const CategoryRecord category{
       .id = CategoryId::Weight,
       .caption = "Weight",
       .units = kWeightUnits,

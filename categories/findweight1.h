@@ -11,6 +11,6 @@
 namespace merovane {
 
 // What sets Weight apart in a conversion: its units, table, shape and failure display.
-const Category& weightcategory();
+const CategoryRecord& weightcategory();
 
 }  // namespace merovane

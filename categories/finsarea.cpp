@@ -75,8 +75,8 @@ const ConversionTable& areatable() {
 
 }  // namespace
 
-const Category& areacategory() {
-  static const Category category{
+const CategoryRecord& areacategory() {
+  static const CategoryRecord category{
       .id = CategoryId::Area,
       .caption = "Area",
       .units = kUnits,

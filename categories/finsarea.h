@@ -10,6 +10,6 @@
 namespace merovane {
 
 // What sets Area apart in a conversion: its units, table, shape and failure display.
-const Category& areacategory();
+const CategoryRecord& areacategory();
 
 }  // namespace merovane

@@ -38,8 +38,8 @@ std::variant<Conversion, UsageError> conversionof(std::optional<std::string> cat
 std::optional<int> digitsof(std::string_view text) {
   int digits = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), digits);
-  if (error != std::errc() || end != text.data() + text.size() || digits < Options::kFewestDigits ||
-      digits > Options::kMostDigits)
+  if (error != std::errc() || end != text.data() + text.size() ||
+      !Options{Mode::Tables, digits}.validdigits())
     return std::nullopt;
   return digits;
 }
@@ -141,10 +141,13 @@ std::variant<Request, UsageError> parse(const std::vector<std::string>& argument
     } else if (name == "-p" || name == "--precise") {
       request.mode = Mode::Precise;
     } else if (name == "--digits") {
-      if (!value) return UsageError{"--digits needs a number from 1 to 17"};
+      const std::string range =
+          std::to_string(Options::kFewestDigits) + " to " + std::to_string(Options::kMostDigits);
+      if (!value) return UsageError{"--digits needs a number from " + range};
       request.digits = digitsof(*value);
       if (!request.digits)
-        return UsageError{"--digits takes a whole number from 1 to 17, not " + quoted(*value)};
+        return UsageError{"--digits takes a whole number from " + range + ", not " +
+                          quoted(*value)};
     } else if (name == "--search") {
       if (!value || value->empty()) return UsageError{"--search needs a word to look for"};
       request.word = *value;

@@ -56,7 +56,7 @@ consteval int unitposition(std::span<const std::string_view> units, std::string_
   throw "no such unit in the list";
 }
 
-struct Category {
+struct CategoryRecord {
   CategoryId id;
   std::string_view caption;
   std::span<const std::string_view> units;
@@ -71,7 +71,7 @@ struct Category {
   std::span<const Definition> definitions = {};
   // Exact multiples of its units, names that stand for several of its units, and the written
   // forms its names may be typed in.
-  std::span<const Multiple> multiples = {};
+  std::span<const UnitMultiple> multiples = {};
   std::span<const UnitName> ambiguous = {};
   std::span<const WrittenForm> writtenforms = {};
 };

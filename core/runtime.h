@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "merovane/options.h"
+
 namespace merovane {
 
 enum class ErrorKind { TypeMismatch, Overflow, FloatingPoint, Control };
@@ -44,13 +46,10 @@ inline constexpr int kNumberTextCapacity = 28;
 // The same text written into `out`, which holds kNumberTextCapacity chars; returns its length.
 int numbertotext(double value, char* out);
 
-// The significant digits a result may show: the results' own 15 unless asked for 1 to 17 (17
-// tell every double apart).
-inline constexpr int kResultDigits = 15;
-inline constexpr int kFewestDigits = 1;
-inline constexpr int kMostDigits = 17;
-// The text of `value` with `digits` (kFewestDigits..kMostDigits) significant digits in the same
-// form: the double's exact value rounded once, half to even, no trailing zeros, exponent form
+// The significant digits a result shows unless asked for others (Options holds their range).
+inline constexpr int kResultDigits = Options::kWindowDigits;
+// The text of `value` with `digits` (Options::kFewestDigits..kMostDigits) significant digits in the
+// same form: the double's exact value rounded once, half to even, no trailing zeros, exponent form
 // below 1E-4 and from 1E`digits` on. With kResultDigits it is numbertotext's text.
 int numbertotext(double value, int digits, char* out);
 

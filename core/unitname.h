@@ -26,15 +26,15 @@ constexpr UnitName name(std::string_view text, std::string_view unit) {
 // A unit that is an exact multiple of a listed one: one of it is `factor` of the listed unit.
 // The factor is kept twice: as the double a conversion multiplies by, and exactly, as the
 // quotient of two decimal texts, for arithmetic that keeps every digit.
-struct Multiple {
+struct UnitMultiple {
   UnitName name;  // its symbol or name, and the listed unit it multiplies
   double factor;
   std::string_view numerator;
   std::string_view denominator = "1";
 };
 
-constexpr Multiple multiple(UnitName name, double factor, std::string_view numerator,
-                            std::string_view denominator = "1") {
+constexpr UnitMultiple multiple(UnitName name, double factor, std::string_view numerator,
+                                std::string_view denominator = "1") {
   return {name, factor, numerator, denominator};
 }
 

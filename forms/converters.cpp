@@ -12,7 +12,7 @@
 #include "categories/findvolume.h"
 #include "categories/findweight1.h"
 #include "categories/finsarea.h"
-#include "core/engine.h"
+#include "engine/frame.h"
 #include "forms/registry.h"
 
 namespace merovane {
@@ -25,15 +25,16 @@ class ToolkitMessageBox final : public MessageBox {
 };
 
 // A category's conversion on the four controls the window hands over.
-void convertonwindow(const Category& category, const ListBox& source, const ListBox& destination,
-                     const TextBox& sourcebox, TextBox& destinationbox) {
+void convertonwindow(const CategoryRecord& category, const ListBox& source,
+                     const ListBox& destination, const TextBox& sourcebox,
+                     TextBox& destinationbox) {
   ToolkitMessageBox box;
   DisplayReporter reporter(category.failures, box);
   convert(category, source, destination, sourcebox, destinationbox, reporter);
 }
 
 // On the category's controls of `window`, for the converters called without controls.
-void convertonwindow(const Category& category, Form& window) {
+void convertonwindow(const CategoryRecord& category, Form& window) {
   convertonwindow(category, window.sourcelist(category.id), window.destinationlist(category.id),
                   window.sourcebox(category.id), window.destinationbox(category.id));
 }

@@ -150,7 +150,7 @@ void FrmMain::paintEvent(QPaintEvent* event) {
 }
 
 void FrmMain::buildcategoryframe() {
-  auto* frame1 = new QGroupBox(QStringLiteral("Choose Category"), this);
+  auto* frame1 = new QGroupBox(QStringLiteral("Choose CategoryRecord"), this);
   frame1->setObjectName(QStringLiteral("Frame1"));
   frame1->setGeometry(twipsrect(kCategoryFrame.left(), kCategoryFrame.top(), kCategoryFrame.width(),
                                 kCategoryFrame.height()));
@@ -180,7 +180,7 @@ void FrmMain::buildunitframes() {
 
 void FrmMain::buildunitframe(const CategoryControls& controls, Side side) {
   const UnitPanel& names = controls.panel(side);
-  const Category& entry = category(controls.id);
+  const CategoryRecord& entry = category(controls.id);
   const bool source = side == Side::Source;
   const QString caption = qtext(entry.caption);
 

@@ -54,7 +54,7 @@ struct DefinedCategory {
   std::string_view category;  // the CategoryId enumerator
   std::span<const merovane::Definition> definitions;
   std::span<const std::string_view> units = {};
-  std::span<const merovane::Multiple> multiples = {};
+  std::span<const merovane::UnitMultiple> multiples = {};
 };
 
 const DefinedCategory kDefinedCategories[] = {
@@ -120,7 +120,7 @@ std::vector<merovane::ExactDecimal> unitsizes(const DefinedCategory& defined) {
   std::vector<merovane::ExactDecimal> sizes;
   for (const merovane::Definition& definition : defined.definitions)
     sizes.push_back(merovane::exactvalue(definition.size));
-  for (const merovane::Multiple& multiple : defined.multiples) {
+  for (const merovane::UnitMultiple& multiple : defined.multiples) {
     const auto unit = std::find(defined.units.begin(), defined.units.end(), multiple.name.unit);
     if (unit == defined.units.end())
       throw std::invalid_argument("a multiple of no listed unit: " +

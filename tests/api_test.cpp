@@ -1,4 +1,4 @@
-// The conversion API against the engine it stands on: a pair converter and a chart give what a
+// The conversion path against the window's frame on it: a pair converter and a chart give what a
 // click shows for the same text and pair, and a stream gives one line for each line read.
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -10,11 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "api/chart.h"
-#include "api/conversion.h"
 #include "categories/categories.h"
 #include "cli/convert.h"
 #include "cli/fdstream.h"
+#include "core/memorycontrols.h"
+#include "engine/conversion.h"
+#include "engine/frame.h"
 
 namespace merovane {
 namespace {
@@ -26,8 +27,7 @@ std::string describe(const Result& result) {
     case Result::Status::Nothing:
       return "nothing";
     case Result::Status::Failed:
-      return "failed " + std::to_string(static_cast<int>(result.error()->kind())) + " " +
-             result.error()->Description();
+      return "failed " + result.error() + ": " + result.message();
   }
   return "?";
 }
@@ -40,35 +40,62 @@ std::string exact(double value) {
 }
 
 // Texts that read, fail to read, or sit on either side of where a result grid starts to fail.
-std::vector<std::string> texts(const Category& category) {
+std::vector<std::string> texts(const CategoryRecord& category) {
   std::vector<std::string> list = {"",       " ",      "abc", "1/2",    "1e999",         "1",
                                    "-2.5",   "0",      "-0",  "1e-300", "123456789.123", "1e200",
                                    "-1e300", "1.7e308"};
-  const GridRange range = gridrange(category);
+  const GridRange range = gridrange(category.table());
   for (const double edge : {range.lowest, range.highest})
     for (const double value : {edge, std::nextafter(edge, 0.0), std::nextafter(edge, 2 * edge)})
       list.push_back(exact(value));
   return list;
 }
 
-TEST(Api, PairConverterCellAndChartShowWhatAClickShows) {
-  for (const Category& category : categories()) {
+// What the window's destination box shows after a click, or "failed" with the message shown,
+// or "nothing".
+class Click : public Reporter {
+ public:
+  std::string click(const CategoryRecord& category, const std::string& text, int from, int to) {
+    const int units = static_cast<int>(category.units.size());
+    MemoryListBox source(units), destination(units);
+    MemoryTextBox sourcebox, destinationbox;
+    sourcebox.SetText(text);
+    source.select(from);
+    destination.select(to);
+    failure_.clear();
+    convert(category, source, destination, sourcebox, destinationbox, *this);
+    if (!failure_.empty()) return "failed " + failure_;
+    return destinationbox.writes() == 1 ? "converted " + destinationbox.Text() : "nothing";
+  }
+  void failed(const std::string& description) override { failure_ = description; }
+
+ private:
+  std::string failure_;
+};
+
+// The failure's description alone, as a click shows it.
+std::string shown(const Result& result) {
+  return result.status() == Result::Status::Failed ? "failed " + result.error() : describe(result);
+}
+
+TEST(Api, PairConverterAndChartShowWhatAClickShows) {
+  Click window;
+  for (const CategoryRecord& category : categories()) {
     const int units = static_cast<int>(category.units.size());
     const std::vector<std::string> values = texts(category);
-    std::vector<Chart> charts;
-    for (const std::string& text : values) charts.emplace_back(category, text);
+    std::vector<std::vector<Result>> charts;
+    for (const std::string& text : values) charts.push_back(chart(category, text, {}));
     for (int from = 0; from < units; ++from)
       for (int to = 0; to < units; ++to) {
         const PairConverter converter(category, from, to);
         for (size_t text = 0; text < values.size(); ++text) {
-          const std::string click = describe(convertvalue(category, values[text], from, to));
+          const std::string click = window.click(category, values[text], from, to);
           const auto where = [&] {
             return std::string(category.caption) + " \"" + values[text] + "\" " +
                    std::to_string(from) + " to " + std::to_string(to);
           };
-          EXPECT_EQ(describe(converter.convert(values[text])), click) << where();
-          EXPECT_EQ(describe(convertcell(category, values[text], from, to)), click) << where();
-          EXPECT_EQ(describe(charts[text].at(from, to)), click) << where();
+          EXPECT_EQ(shown(converter.convert(values[text])), click) << where();
+          EXPECT_EQ(shown(charts[text][static_cast<size_t>(from * units + to)]), click) << where();
         }
       }
   }
@@ -154,26 +181,24 @@ TEST(Api, FailedWritesAreSaid) {
   close(full);
 }
 
-// Positions outside a category's list fail as no such unit, in every function that takes them,
-// instead of reading another cell or outside the table (run under AddressSanitizer in CI).
+// Positions outside a category's list fail as no such unit instead of reading another cell or
+// outside the table (run under AddressSanitizer in CI); no unit at all converts nothing.
 TEST(Api, PositionsOutsideTheListFail) {
-  const Category& length = category(CategoryId::Length);
-  const Category& energy = category(CategoryId::Energy);
+  const CategoryRecord& length = category(CategoryId::Length);
+  const CategoryRecord& energy = category(CategoryId::Energy);
   const int units = static_cast<int>(length.units.size());
-  const std::pair<int, int> outside[] = {{units, 5}, {99, 5}, {5, -1}, {-1, -1}, {0, units}};
-  const std::string failed = "failed 3 No such unit in this category";
-  for (const auto& [from, to] : outside) {
-    SCOPED_TRACE(std::to_string(from) + " " + std::to_string(to));
-    for (const Options options : {Options{}, Options{Mode::Precise, 15}}) {
-      EXPECT_EQ(describe(convertvalue(length, "1", from, to, options)), failed);
-      EXPECT_EQ(describe(convertcell(length, "1", from, to, options)), failed);
+  const std::pair<int, int> outside[] = {{units, 5}, {99, 5}, {5, -2}, {-2, -2}, {0, units}};
+  const std::string failed = "failed No such unit in this category: no such unit in this category";
+  for (const Options options : {Options{}, Options{Mode::Precise, 15}}) {
+    for (const auto& [from, to] : outside) {
+      SCOPED_TRACE(std::to_string(from) + " " + std::to_string(to));
       EXPECT_EQ(describe(PairConverter(length, from, to, options).convert("1")), failed);
-      EXPECT_EQ(describe(Chart(length, "1", options).at(from, to)), failed);
     }
+    EXPECT_EQ(describe(PairConverter(length, kNoUnit, 3, options).convert("1")), "nothing");
   }
   // A multiple of another category's unit.
   const Scale foreign{&energy.multiples[0], nullptr};
-  EXPECT_EQ(describe(convertcell(length, "1", 0, 1, {}, foreign)), failed);
+  EXPECT_EQ(describe(PairConverter(length, 0, 1, {}, foreign).convert("1")), failed);
   EXPECT_EQ(describe(PairConverter(length, 0, 1, {Mode::Precise, 15}, foreign).convert("1")),
             failed);
 }

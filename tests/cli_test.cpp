@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "api/linereader.h"
 #include "api/quote.h"
-#include "api/stream.h"
 #include "categories/categories.h"
 #include "cli/convert.h"
 #include "cli/fdstream.h"

@@ -115,7 +115,7 @@ struct Found {
 
 class Departures {
  public:
-  explicit Departures(const Category& category) : category_(category) {
+  explicit Departures(const CategoryRecord& category) : category_(category) {
     for (const Definition& definition : category.definitions) {
       sizes_.push_back(exactvalue(definition.size));
       offsets_.push_back(exactvalue(definition.offset));
@@ -202,7 +202,7 @@ class Departures {
                       sixteen(want) + symbol, relative(value, want)});
   }
 
-  const Category& category_;
+  const CategoryRecord& category_;
   std::vector<ExactDecimal> sizes_, offsets_;
   std::vector<Found> found_;
 };
@@ -230,7 +230,7 @@ const RuleData* ruledata(CategoryId id) {
 // column and the pairs set on top of its rule; every cell of a table written cell by cell.
 std::vector<Found> computeddepartures() {
   std::vector<Found> all;
-  for (const Category& category : categories()) {
+  for (const CategoryRecord& category : categories()) {
     Departures departures(category);
     const int units = static_cast<int>(category.units.size());
     if (const RuleData* rule = ruledata(category.id)) {
@@ -287,7 +287,7 @@ std::string unroff(std::string_view line) {
   return text;
 }
 
-// The departures merovane-convert(1) lists, one "Category: item: table ..." line each.
+// The departures merovane-convert(1) lists, one "CategoryRecord: item: table ..." line each.
 std::vector<std::string> pagerows(const std::string& path) {
   std::ifstream page(path);
   EXPECT_TRUE(page) << "cannot read " << path;
@@ -309,7 +309,7 @@ std::vector<std::string> pagerows(const std::string& path) {
 }
 
 TEST(Definitions, EveryUnitHasOneOfPositiveSize) {
-  for (const Category& category : categories()) {
+  for (const CategoryRecord& category : categories()) {
     SCOPED_TRACE(category.caption);
     ASSERT_EQ(category.definitions.size(), category.units.size());
     for (const Definition& definition : category.definitions) {
@@ -366,7 +366,7 @@ TEST(Definitions, RatiosAreTheDefinitionsRoundedOnce) {
   EXPECT_EQ(at(CategoryId::Temperature, "Fahrenheit", "Celsius"), 5.0 / 9.0);
   EXPECT_EQ(at(CategoryId::Energy, "Calories", "Joules"), 4.1868);
   EXPECT_EQ(at(CategoryId::Power, "Calories/second", "Watts"), 4.184);
-  for (const Category& category : categories()) {
+  for (const CategoryRecord& category : categories()) {
     const size_t units = category.units.size() + category.multiples.size();
     ASSERT_EQ(preciseratios(category.id).size(), units * units) << category.caption;
     for (size_t unit = 0; unit < units; ++unit)

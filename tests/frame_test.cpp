@@ -1,9 +1,10 @@
 // The conversion engine on a small table: its failure displays, the pair scan and the result grids.
+#include "engine/frame.h"
+
 #include <gtest/gtest.h>
 
 #include <cfloat>
 
-#include "core/engine.h"
 #include "core/memorycontrols.h"
 
 namespace merovane {
@@ -50,8 +51,8 @@ class FrameTest : public ::testing::Test {
     sourcelist.select(from);
     destinationlist.select(to);
     sourcebox.SetText(text);
-    const Category category{CategoryId::Length, "Small", {}, small, style, display,
-                            EmptyText::Read};
+    const CategoryRecord category{CategoryId::Length, "Small", {}, small, style, display,
+                                  EmptyText::Read};
     DisplayReporter reporter(display, messages);
     convert(category, sourcelist, destinationlist, sourcebox, destinationbox, reporter);
   }

@@ -113,6 +113,22 @@ TEST(Library, SettingsAndPositionsOutOfRangeFail) {
                           "2: cannot convert \"abc\": Type mismatch (write numbers like 1.5, -2 or "
                           "3E+8)",
                           "4: longer than 65536 bytes: skipped"}));
+
+  // Digits out of range fail every line that is not blank, still within the line limit: an
+  // empty line out and a failure told for each.
+  std::istringstream lines("1\n\n" + std::string(70000, '1') + "\nabc");
+  std::ostringstream empty;
+  failures.clear();
+  const merovane::StreamCount refused = pair->convert(
+      lines, empty, {Mode::Precise, 0}, [&](std::uint64_t line, const std::string& message) {
+        failures.push_back(std::to_string(line) + ": " + message);
+      });
+  EXPECT_EQ(empty.str(), "\n\n\n\n");
+  EXPECT_EQ(refused.lines, 4u);
+  EXPECT_EQ(refused.failed, 3u);
+  EXPECT_EQ(failures, (std::vector<std::string>{"1: a result shows 1 to 17 significant digits",
+                                                "3: longer than 65536 bytes: skipped",
+                                                "4: a result shows 1 to 17 significant digits"}));
 }
 
 }  // namespace

@@ -29,14 +29,14 @@ struct Entry {
   }
 };
 
-int position(const Category& category, std::string_view listed) {
+int position(const CategoryRecord& category, std::string_view listed) {
   const auto found = std::find(category.units.begin(), category.units.end(), listed);
   return found == category.units.end() ? -1 : static_cast<int>(found - category.units.begin());
 }
 
 std::vector<Entry> entries() {
   std::vector<Entry> all;
-  for (const Category& category : categories()) {
+  for (const CategoryRecord& category : categories()) {
     for (size_t unit = 0; unit < category.units.size(); ++unit)
       all.push_back({category.units[unit], false, false, {&category, static_cast<int>(unit)}});
     for (const UnitName& name : category.names)
@@ -44,7 +44,7 @@ std::vector<Entry> entries() {
                      name.kind == UnitName::Kind::Symbol,
                      false,
                      {&category, position(category, name.unit)}});
-    for (const Multiple& multiple : category.multiples)
+    for (const UnitMultiple& multiple : category.multiples)
       all.push_back({multiple.name.text,
                      multiple.name.kind == UnitName::Kind::Symbol,
                      false,
@@ -104,8 +104,8 @@ TEST(UnitNames, AnAmbiguousNameAnswersWithEveryUnitItMayMean) {
 
 // A multiple's two factors are one number: the double is the quotient of the decimal texts.
 TEST(UnitNames, AMultiplesFactorIsItsExactQuotient) {
-  for (const Category& category : categories())
-    for (const Multiple& multiple : category.multiples) {
+  for (const CategoryRecord& category : categories())
+    for (const UnitMultiple& multiple : category.multiples) {
       SCOPED_TRACE(multiple.name.text);
       const double numerator = std::strtod(std::string(multiple.numerator).c_str(), nullptr);
       const double denominator = std::strtod(std::string(multiple.denominator).c_str(), nullptr);
@@ -144,7 +144,8 @@ TEST(UnitNames, EveryWrittenFormReachesItsUnit) {
       if (typed.empty() || typed == entry.text) continue;
       ++forms;
       SCOPED_TRACE(trace(entry) + " as " + typed);
-      for (const Category* within : {entry.unit.category, static_cast<const Category*>(nullptr)}) {
+      for (const CategoryRecord* within :
+           {entry.unit.category, static_cast<const CategoryRecord*>(nullptr)}) {
         const Answer answer = resolve(typed, within);
         ASSERT_EQ(answer.kind, Answer::Kind::Unit);
         EXPECT_EQ(answer.units.front(), entry.unit);

@@ -1,15 +1,14 @@
-// Precise conversions through the API: temperature readings whose exact result is whole come out
-// whole, a conversion fails only on its own result, and the one-value, pair and chart paths agree
-// in every mode and with any digits.
+// Precise conversions: temperature readings whose exact result is whole come out whole, a
+// conversion fails only on its own result, a chart's cells are its pairs' conversions in every
+// mode and with any digits, and digits outside 1 to 17 fail every conversion.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "api/chart.h"
-#include "api/conversion.h"
 #include "categories/categories.h"
+#include "engine/conversion.h"
 
 namespace merovane {
 namespace {
@@ -18,13 +17,12 @@ constexpr Options kPrecise{Mode::Precise};
 
 std::string shown(const Result& result) {
   if (result.status() == Result::Status::Converted) return std::string(result.text());
-  if (!result.error()) return "nothing";
-  std::string text = "!";
-  return text.append(result.error()->Description());
+  if (result.status() == Result::Status::Nothing) return "nothing";
+  return "!" + result.error();
 }
 
 int scale(std::string_view name) {
-  const Category& temperature = category(CategoryId::Temperature);
+  const CategoryRecord& temperature = category(CategoryId::Temperature);
   for (size_t at = 0; at < temperature.units.size(); ++at)
     if (temperature.units[at] == name) return static_cast<int>(at);
   throw std::invalid_argument("no such scale");
@@ -47,7 +45,7 @@ TEST(Precise, WholeTemperaturesComeOutExact) {
       {"Rankine", "Fahrenheit", 100, -45967, 100},
       {"Fahrenheit", "Kelvin", 100, 45967, 180},
   };
-  const Category& temperature = category(CategoryId::Temperature);
+  const CategoryRecord& temperature = category(CategoryId::Temperature);
   for (const Map& map : maps) {
     const PairConverter converter(temperature, scale(map.from), scale(map.to), kPrecise);
     for (long long reading = -1000; reading <= 1000; ++reading) {
@@ -58,7 +56,7 @@ TEST(Precise, WholeTemperaturesComeOutExact) {
           << reading << ' ' << map.from << " to " << map.to;
     }
   }
-  EXPECT_EQ(shown(convertcell(temperature, "0", scale("Celsius"), scale("Kelvin"), kPrecise)),
+  EXPECT_EQ(shown(convert(temperature, "0", scale("Celsius"), scale("Kelvin"), kPrecise)),
             "273.15");
 }
 
@@ -80,50 +78,47 @@ TEST(Precise, FailsOnlyOnItsOwnResult) {
       {CategoryId::Length, "1e999", "Meters", "Meters", "!Overflow"},
   };
   for (const Case& c : cases) {
-    const Category& in = category(c.category);
+    const CategoryRecord& in = category(c.category);
     int from = -1, to = -1;
     for (size_t at = 0; at < in.units.size(); ++at) {
       if (in.units[at] == c.from) from = static_cast<int>(at);
       if (in.units[at] == c.to) to = static_cast<int>(at);
     }
-    EXPECT_EQ(shown(convertcell(in, c.value, from, to, kPrecise)), c.shows)
+    EXPECT_EQ(shown(convert(in, c.value, from, to, kPrecise)), c.shows)
         << c.value << ' ' << c.from << " to " << c.to;
   }
 }
 
-TEST(Precise, OneValuePairAndChartAgree) {
+TEST(Precise, AChartsCellsAreItsPairs) {
   const std::vector<std::string> values = {"", "x", "1", "-2.5", "0.1", "1e-300", "3e305"};
   for (const Options options : {kPrecise, Options{Mode::Tables, 4}, Options{Mode::Precise, 17}})
-    for (const Category& category : categories()) {
+    for (const CategoryRecord& category : categories()) {
       const int units = static_cast<int>(category.units.size());
-      std::vector<Chart> charts;
-      for (const std::string& value : values) charts.emplace_back(category, value, options);
-      for (int from = 0; from < units; ++from)
-        for (int to = 0; to < units; ++to) {
-          const PairConverter converter(category, from, to, options);
-          for (size_t at = 0; at < values.size(); ++at) {
-            const std::string cell = shown(convertcell(category, values[at], from, to, options));
+      for (size_t at = 0; at < values.size(); ++at) {
+        const std::vector<Result> cells = chart(category, values[at], options);
+        for (int from = 0; from < units; ++from)
+          for (int to = 0; to < units; ++to) {
+            const std::string cell = shown(cells[static_cast<size_t>(from * units + to)]);
             SCOPED_TRACE(std::string(category.caption) + " \"" + values[at] + "\" " +
                          std::to_string(from) + " to " + std::to_string(to));
-            EXPECT_EQ(shown(converter.convert(values[at])), cell);
-            EXPECT_EQ(shown(convertvalue(category, values[at], from, to, options)), cell);
-            EXPECT_EQ(shown(charts[at].at(from, to)), cell);
-            if (from == to && options.digits == 17 && at == 4) {
+            EXPECT_EQ(shown(convert(category, values[at], from, to, options)), cell);
+            if (from == to && options.digits == 17 && at == 4)
               EXPECT_EQ(cell, "0.10000000000000001");  // the value unchanged
-            }
           }
-        }
+      }
     }
 }
 
-TEST(Precise, DigitsOutsideOneToSeventeenAreRefused) {
-  const Category& length = category(CategoryId::Length);
-  for (const int digits : {0, 18, -1}) {
-    const Options options{Mode::Precise, digits};
-    EXPECT_THROW(PairConverter(length, 0, 1, options), std::out_of_range);
-    EXPECT_THROW(convertcell(length, "1", 0, 1, options), std::out_of_range);
-    EXPECT_THROW(Chart(length, "1", options), std::out_of_range);
-  }
+TEST(Precise, DigitsOutsideOneToSeventeenFailEveryConversion) {
+  const CategoryRecord& length = category(CategoryId::Length);
+  for (const int digits : {0, 18, -1})
+    for (const Mode mode : {Mode::Tables, Mode::Precise}) {
+      const Options options{mode, digits};
+      const Result result = convert(length, "1", 0, 1, options);
+      EXPECT_EQ(shown(result), "!A result shows 1 to 17 significant digits");
+      EXPECT_EQ(result.message(), "a result shows 1 to 17 significant digits");
+      EXPECT_EQ(shown(chart(length, "1", options).back()), shown(result));
+    }
 }
 
 }  // namespace

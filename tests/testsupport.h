@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "categories/categories.h"
-#include "core/engine.h"
+#include "engine/frame.h"
 #include "tablegen/exactdecimal.h"
 #include "tests/support/memoryform.h"
 

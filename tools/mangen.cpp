@@ -94,16 +94,16 @@ std::string bold(std::string_view text) {
 
 // "Multiples: \fBkWh\fR, \fBKilowatt-hours\fR (1000); \fBMWh\fR (1000000)." or nothing: the
 // multiples of `unit`, each group of names of one multiple with its exact factor.
-std::string multiples(const Category& category, std::string_view unit) {
+std::string multiples(const CategoryRecord& category, std::string_view unit) {
   std::string line;
-  const Multiple* group = nullptr;
+  const UnitMultiple* group = nullptr;
   const auto close = [&] {
     if (group == nullptr) return;
     line.append(" (").append(group->numerator);
     if (group->denominator != "1") line.append("/").append(group->denominator);
     line.append(")");
   };
-  for (const Multiple& multiple : category.multiples) {
+  for (const UnitMultiple& multiple : category.multiples) {
     if (multiple.name.unit != unit) continue;
     if (group != nullptr && group->factor == multiple.factor) {
       line.append(", ").append(bold(multiple.name.text));
@@ -118,7 +118,7 @@ std::string multiples(const Category& category, std::string_view unit) {
 }
 
 // "Symbol \fBmi\fR; name \fBMile\fR." or "No other name."
-std::string othernames(const Category& category, std::string_view unit) {
+std::string othernames(const CategoryRecord& category, std::string_view unit) {
   std::vector<std::string_view> symbols, names;
   for (const UnitName& name : category.names)
     if (name.unit == unit)
@@ -211,7 +211,7 @@ std::string words(std::string_view text) {
 
 // "Defined as 0.0254 × 12 m." or, for a temperature scale, "Defined by kelvin = reading × 5 / 9
 // + 459.67 × 5 / 9."; nothing for a category without definitions.
-std::string definition(const Category& category, size_t unit) {
+std::string definition(const CategoryRecord& category, size_t unit) {
   if (unit >= category.definitions.size()) return "";
   const Definition& defined = category.definitions[unit];
   std::string text;
@@ -230,7 +230,7 @@ std::string definition(const Category& category, size_t unit) {
 // The width of the widest listed unit, in characters.
 size_t widestunit() {
   size_t widest = 0;
-  for (const Category& category : categories())
+  for (const CategoryRecord& category : categories())
     for (std::string_view unit : category.units) {
       // Every byte but UTF-8's continuation bytes starts a character.
       const auto width =
@@ -246,7 +246,7 @@ size_t widestunit() {
 void writeunits(std::ostream& out) {
   const std::string indent = std::to_string(widestunit() + 2) + "n";
   out << ".ad l\n";
-  for (const Category& category : categories()) {
+  for (const CategoryRecord& category : categories()) {
     out << ".PD\n.SS \"" << roff(category.caption) << "\"\n.PD 0\n";
     for (size_t unit = 0; unit < category.units.size(); ++unit) {
       const std::string_view name = category.units[unit];

@@ -23,24 +23,17 @@
 #include <vector>
 
 #include "merovane/export.h"
+#include "merovane/options.h"
 
 namespace merovane {
-// The public types live in an inline namespace of their own, so that their names (and every
-// template made of them) never meet the engine's types of the same names inside the library.
+// The engine's records, which the public classes refer to.
+struct CategoryRecord;
+struct UnitMultiple;
+
 inline namespace v0 {
 
 // The library's version, "0.2.0".
 MEROVANE_EXPORT const char* version();
-
-// How a conversion is worked out: by the window's tables (its figures, the default) or by the
-// units' exact definitions (the true value, the pair's exact ratio rounded once).
-enum class Mode : std::uint8_t { Tables, Precise };
-
-struct Options {
-  static constexpr int kFewestDigits = 1, kMostDigits = 17;
-  Mode mode = Mode::Tables;
-  int digits = 15;  // significant digits shown, kFewestDigits to kMostDigits
-};
 
 // Why a name, or a call, gave no answer.
 class MEROVANE_EXPORT Error {
@@ -160,9 +153,10 @@ class MEROVANE_EXPORT Category {
   Chart chart(std::string_view value, Options options = {}) const;
 
  private:
-  explicit Category(const void* record) : record_(record) {}
+  explicit Category(const CategoryRecord& record) : record_(&record) {}
   friend class Pair;
-  const void* record_;
+  friend struct EngineAccess;
+  const CategoryRecord* record_;
 };
 
 // Two units of one category, to convert between: from a listed unit, another name, a symbol or
@@ -173,7 +167,7 @@ class MEROVANE_EXPORT Pair {
   static Found<Pair> find(std::string_view from, std::string_view to);
   static Found<Pair> find(std::string_view category, std::string_view from, std::string_view to);
 
-  Category category() const { return Category(category_); }
+  Category category() const { return Category(*category_); }
   // The units as they show: listed names, or the multiples' names.
   std::string from() const;
   std::string to() const;
@@ -188,17 +182,18 @@ class MEROVANE_EXPORT Pair {
                       const LineFailure& failure) const;
 
  private:
-  Pair(const void* category, int from, int to, const void* frommultiple, const void* tomultiple)
-      : category_(category),
+  Pair(const CategoryRecord& category, int from, int to, const UnitMultiple* frommultiple,
+       const UnitMultiple* tomultiple)
+      : category_(&category),
         from_(from),
         to_(to),
         frommultiple_(frommultiple),
         tomultiple_(tomultiple) {}
-  friend struct PairAccess;
-  const void* category_;
+  friend struct EngineAccess;
+  const CategoryRecord* category_;
   int from_, to_;
-  const void* frommultiple_;
-  const void* tomultiple_;
+  const UnitMultiple* frommultiple_;
+  const UnitMultiple* tomultiple_;
 };
 
 // A unit or multiple whose name, other names or symbols contain a word.

@@ -1,0 +1,183 @@
+#include "engine/conversion.h"
+
+#include <array>
+#include <bit>
+#include <cmath>
+#include <map>
+#include <mutex>
+#include <string>
+
+#include "api/quote.h"
+#include "categories/prebuilt.h"
+#include "core/runtime.h"
+
+namespace merovane {
+namespace {
+
+// Why digits outside Options' range convert nothing: "a result shows 1 to 17 significant digits".
+std::string baddigits() {
+  return "a result shows " + std::to_string(Options::kFewestDigits) + " to " +
+         std::to_string(Options::kMostDigits) + " significant digits";
+}
+
+// Whether every cell of the table converts `value` without an error.
+bool gridconverts(const ConversionTable& table, double value) {
+  try {
+    for (int source = 0; source < table.units(); ++source)
+      for (int destination = 0; destination < table.units(); ++destination)
+        table.convert(source, destination, value);
+    return true;
+  } catch (const RuntimeError&) {
+    return false;
+  }
+}
+
+// The value of largest magnitude, on the side of zero that `sign` gives, that every cell
+// converts. A product only grows with its factor's magnitude, so the cells that overflow for a
+// value overflow for every larger one: the values that convert are one interval around zero.
+double gridlimit(const ConversionTable& table, double sign) {
+  // The finite doubles of one sign are ordered as their bit patterns.
+  std::uint64_t good = 0, bad = std::bit_cast<std::uint64_t>(HUGE_VAL);
+  const auto value = [sign](std::uint64_t bits) { return sign * std::bit_cast<double>(bits); };
+  while (bad - good > 1) {
+    const std::uint64_t middle = good + (bad - good) / 2;
+    (gridconverts(table, value(middle)) ? good : bad) = middle;
+  }
+  return value(good);
+}
+
+bool owns(const CategoryRecord& category, const UnitMultiple* multiple) {
+  return multiple == nullptr || (multiple >= category.multiples.data() &&
+                                 multiple < category.multiples.data() + category.multiples.size());
+}
+
+// A unit's row and column in the category's ratios: its listed position, or for a multiple the
+// listed units' count plus its position among the multiples.
+size_t ratioposition(const CategoryRecord& category, int unit, const UnitMultiple* multiple) {
+  if (multiple == nullptr) return static_cast<size_t>(unit);
+  return category.units.size() + static_cast<size_t>(multiple - category.multiples.data());
+}
+
+PreciseMap precisemap(const CategoryRecord& category, int from, int to, Scale scale) {
+  const size_t source = ratioposition(category, from, scale.from);
+  const size_t destination = ratioposition(category, to, scale.to);
+  if (source == destination) return PreciseMap::unchanged();
+  // Temperature scales are affine: their degree ratio alone would lose the offsets.
+  if (!category.definitions.empty() && category.id == CategoryId::Temperature)
+    return PreciseMap::between(category.definitions[source], category.definitions[destination]);
+  const size_t positions = category.units.size() + category.multiples.size();
+  return PreciseMap::ratio(preciseratios(category.id)[source * positions + destination]);
+}
+
+// Why a text gave no result, in one line that names it.
+std::string cannotconvert(std::string_view text, const char* description, bool mismatch) {
+  if (text.empty()) return "the value is empty: nothing to convert";
+  if (description == nullptr) return quoted(text) + " converts to nothing";
+  std::string message = "cannot convert " + quoted(text) + ": " + description;
+  if (mismatch) message += " (write numbers like 1.5, -2 or 3E+8)";
+  return message;
+}
+
+Result failed(std::string_view text, const RuntimeError& error) {
+  return Result(Result::Status::Failed, error.Description(),
+                cannotconvert(text, error.what(), error.kind() == ErrorKind::TypeMismatch));
+}
+
+}  // namespace
+
+const GridRange& gridrange(const ConversionTable& table) {
+  // Each table's range is worked out once, on first use, whichever thread asks.
+  static std::mutex guard;
+  static std::map<const ConversionTable*, GridRange> ranges;
+  const std::lock_guard lock(guard);
+  const auto known = ranges.find(&table);
+  if (known != ranges.end()) return known->second;
+  return ranges.emplace(&table, GridRange{gridlimit(table, -1), gridlimit(table, 1)}).first->second;
+}
+
+Result nosuchunit() {
+  return Result(Result::Status::Failed, kNoSuchUnit, "no such unit in this category");
+}
+
+PairConverter::PairConverter(const CategoryRecord& category, int from, int to, Options options,
+                             Scale scale)
+    : category_(&category), from_(from), to_(to), options_(options), scale_(scale) {
+  const int units = category.table().units();
+  const auto position = [units](int unit) {
+    return unit == kNoUnit || (unit >= 0 && unit < units);
+  };
+  const bool selected = from != kNoUnit && to != kNoUnit;
+  if (!position(from) || !position(to) || !owns(category, scale.from) ||
+      !owns(category, scale.to) || (!selected && !scale.identity()))
+    refusal_ = Refusal::NoSuchUnit;
+  else if (!options.validdigits())
+    refusal_ = Refusal::Digits;
+  if (refusal_ != Refusal::None) return;
+  if (options.mode == Mode::Precise && selected) precise_ = precisemap(category, from, to, scale);
+  if (failswhole(category, options.mode)) range_ = &gridrange(category.table());
+}
+
+double PairConverter::number(std::string_view text) const {
+  const double value = texttonumber(text);
+  if (options_.mode == Mode::Precise) return precise_.apply(value);
+  const double scaled = scale_.from != nullptr ? checkfloat(value * scale_.fromfactor()) : value;
+  if (range_ != nullptr && !range_->holds(scaled))
+    throw RuntimeError(ErrorKind::FloatingPoint, kFloatingPoint);
+  const double result = category_->table().convert(from_, to_, scaled);
+  return scale_.to != nullptr ? checkfloat(result / scale_.tofactor()) : result;
+}
+
+int PairConverter::write(std::string_view text, char* out) const noexcept {
+  if (refusal_ != Refusal::None || convertsnothing(*category_, text) || from_ == kNoUnit ||
+      to_ == kNoUnit)
+    return -1;
+  try {
+    return numbertotext(number(text), options_.digits, out);
+  } catch (const RuntimeError&) {
+    return -1;
+  }
+}
+
+Result PairConverter::convert(std::string_view text) const {
+  if (refusal_ == Refusal::NoSuchUnit) return nosuchunit();
+  if (refusal_ == Refusal::Digits) {
+    std::string message = baddigits();
+    std::string description = message;
+    description[0] = 'A';
+    return Result(Result::Status::Failed, std::move(description), std::move(message));
+  }
+  const Result nothing(Result::Status::Nothing, "", cannotconvert(text, nullptr, false));
+  if (convertsnothing(*category_, text)) return nothing;
+  try {
+    if (from_ == kNoUnit || to_ == kNoUnit) {
+      // Nothing is shown, but the text is read and a result grid's cells are worked out.
+      const double value = texttonumber(text);
+      if (range_ != nullptr && !range_->holds(value))
+        throw RuntimeError(ErrorKind::FloatingPoint, kFloatingPoint);
+      return nothing;
+    }
+    std::array<char, kNumberTextCapacity> shown;
+    const int length = numbertotext(number(text), options_.digits, shown.data());
+    return Result(Result::Status::Converted,
+                  std::string(shown.data(), static_cast<size_t>(length)));
+  } catch (const RuntimeError& error) {
+    return failed(text, error);
+  }
+}
+
+Result convert(const CategoryRecord& category, std::string_view text, int from, int to,
+               Options options, Scale scale) {
+  return PairConverter(category, from, to, options, scale).convert(text);
+}
+
+std::vector<Result> chart(const CategoryRecord& category, std::string_view text, Options options) {
+  const int units = static_cast<int>(category.units.size());
+  std::vector<Result> cells;
+  cells.reserve(static_cast<size_t>(units * units));
+  for (int from = 0; from < units; ++from)
+    for (int to = 0; to < units; ++to)
+      cells.push_back(PairConverter(category, from, to, options).convert(text));
+  return cells;
+}
+
+}  // namespace merovane

@@ -1,0 +1,99 @@
+// The one conversion path: a text in one unit of a category to the text of the same quantity in
+// another, by the window's tables or by the units' definitions. The window's converters, the
+// command line, the library, the tests and the fuzzers all convert through it. It keeps nothing
+// between calls, and any conversion may run on any thread.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "core/category.h"
+#include "core/precise.h"
+#include "core/runtime.h"
+#include "merovane/merovane.h"
+
+namespace merovane {
+
+// A unit position that stands for no unit at all, as a window's list with no selection: the
+// text is still read (and a result grid's cells still worked out), and nothing converts.
+inline constexpr int kNoUnit = -1;
+
+// Whether one failing cell fails every pair of the category. A result grid works out every
+// cell's result before it shows the selected one, so the first cell that fails fails them all; a
+// pair scan, and every conversion by the definitions, works out only its own pair.
+constexpr bool failswhole(const CategoryRecord& category, Mode mode) {
+  return mode == Mode::Tables && category.shape != Shape::PairScan;
+}
+
+// Whether an empty text converts nothing at all, quietly, instead of failing to read.
+constexpr bool convertsnothing(const CategoryRecord& category, std::string_view text) {
+  return text.empty() && category.emptytext == EmptyText::ConvertsNothing;
+}
+
+// The values every cell of a table converts, from lowest to highest; past them some cell
+// overflows, and so, in a result grid, every pair fails. Worked out once for each table.
+struct GridRange {
+  double lowest = 0, highest = 0;
+  bool holds(double value) const { return value >= lowest && value <= highest; }
+};
+const GridRange& gridrange(const ConversionTable& table);
+
+// The multiples of the listed units a conversion reads and writes, each of the category's own
+// list of multiples; none for the listed units themselves (kWh is read as 1000 Watt-hours).
+struct Scale {
+  const UnitMultiple* from = nullptr;
+  const UnitMultiple* to = nullptr;
+  double fromfactor() const { return from != nullptr ? from->factor : 1; }
+  double tofactor() const { return to != nullptr ? to->factor : 1; }
+  bool identity() const { return from == nullptr && to == nullptr; }
+};
+
+// One pair of a category's units, with what its conversions need worked out once.
+//
+// By the tables (the window's figures): the pair's cell of the category's table, the value read
+// multiplied by a source multiple's factor first and the result divided by a destination
+// multiple's after, each under the floating-point check; in a result grid, a value that some
+// cell does not convert fails every pair. By the definitions: the pair's exact map (its ratio
+// rounded once, or a temperature's affine map), multiples' factors included.
+//
+// Positions outside the category's list (other than kNoUnit), multiples of another category and
+// digits outside Options' range make every conversion fail, with the reason.
+class PairConverter {
+ public:
+  PairConverter(const CategoryRecord& category, int from, int to, Options options = {},
+                Scale scale = {});
+
+  // What the pair gives for `text`: its result's text, nothing (an empty text where the category
+  // converts nothing, or no unit), or the failure, with the one-line message naming the text.
+  Result convert(std::string_view text) const;
+  // The same for a stream, without building a Result: a converted result's text is written into
+  // `out` (kNumberTextCapacity chars) and its length returned; -1 where convert() gives none.
+  int write(std::string_view text, char* out) const noexcept;
+
+  const CategoryRecord& category() const { return *category_; }
+
+ private:
+  // The pair's number for `text`; raises the runtime's error where it fails.
+  double number(std::string_view text) const;
+
+  const CategoryRecord* category_;
+  int from_, to_;
+  Options options_;
+  Scale scale_;
+  // Why every conversion fails, if one does.
+  enum class Refusal : std::uint8_t { None, NoSuchUnit, Digits } refusal_ = Refusal::None;
+  PreciseMap precise_ = PreciseMap::unchanged();
+  const GridRange* range_ = nullptr;  // for a result grid by the tables
+};
+
+// One text from `from` to `to`: PairConverter(category, from, to, options, scale).convert(text).
+Result convert(const CategoryRecord& category, std::string_view text, int from, int to,
+               Options options = {}, Scale scale = {});
+
+// Every pair of the category's listed units for one text, row by row.
+std::vector<Result> chart(const CategoryRecord& category, std::string_view text, Options options);
+
+// What a position outside a category's units gives.
+Result nosuchunit();
+
+}  // namespace merovane
