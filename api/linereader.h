@@ -25,15 +25,22 @@ class LineReader {
   // The next line; TooLong when it is longer than kLongestLine (it is then skipped), End at the
   // end of the stream or when it fails.
   Read next();
-  std::string_view line() const { return {buffer_.data(), length_}; }
+  std::string_view line() const { return {line_, length_}; }
   // The number of the line last read, from 1.
   std::uint64_t number() const { return number_; }
 
  private:
+  // Refills the buffer with what the stream holds (reading once when it holds nothing); false
+  // at its end.
+  bool refill();
+
   std::istream& in_;
   std::vector<char> buffer_;
+  std::size_t begin_ = 0, end_ = 0;  // the bytes read and not yet taken
+  const char* line_ = nullptr;
   std::size_t length_ = 0;
   std::uint64_t number_ = 0;
+  bool ended_ = false;
 };
 
 // Whether a line holds nothing but blanks.

@@ -62,11 +62,19 @@ locale_t clocale() {
 }  // namespace
 
 double texttonumber(std::string_view text) {
-  const std::string number(numberpart(text));
+  std::string_view number = numberpart(text);
+  // from_chars reads what strtod reads but a leading "+", without a copy or a locale.
+  if (number.front() == '+') number.remove_prefix(1);
+  double value = 0;
+  const auto read = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (read.ec == std::errc() && read.ptr == number.data() + number.size()) return value;
+  // Out of range: strtod tells an overflow from an underflow, which reads as zero or a denormal
+  // and is no error.
+  const std::string copy(number);
   errno = 0;
-  const double value = strtod_l(number.c_str(), nullptr, clocale());
+  value = strtod_l(copy.c_str(), nullptr, clocale());
   if (errno == ERANGE && std::isinf(value)) throw RuntimeError(ErrorKind::Overflow, kOverflow);
-  return value;  // an underflow reads as zero or a denormal, which is no error
+  return value;
 }
 
 namespace {
