@@ -114,9 +114,13 @@ int convertgrid(const Category& category, const std::string& value, const Option
 
 int convertone(const Pair& pair, std::string_view value, const Options& options, std::ostream& out,
                std::ostream& err) {
-  const Outcome converted = outcome(pair.convert(value, options));
-  (converted.converted ? out : err << kPrefix) << converted.text << '\n';
-  return converted.converted ? 0 : 1;
+  const Result result = pair.convert(value, options);
+  if (!result.converted()) {
+    err << kPrefix << result.message() << '\n';
+    return 1;
+  }
+  out << result.text() << '\n';
+  return 0;
 }
 
 // Resolves the request's names, converts and reports.

@@ -26,12 +26,12 @@ class RequestConverter {
     if (category) category_ = category->caption();
   }
 
-  // One line to its result, or the one-line message saying why there is none.
-  Outcome convert(std::string_view line) {
+  // One line to its result; one that cannot be read or names no pair fails with the reason.
+  Result convert(std::string_view line) {
     const auto words = splitwords(line);
-    if (const auto* error = std::get_if<UsageError>(&words)) return {false, error->message};
+    if (const auto* error = std::get_if<UsageError>(&words)) return refused(error->message);
     auto parsed = parseconversion(std::get<std::vector<std::string>>(words));
-    if (const auto* error = std::get_if<UsageError>(&parsed)) return {false, error->message};
+    if (const auto* error = std::get_if<UsageError>(&parsed)) return refused(error->message);
     Conversion& conversion = std::get<Conversion>(parsed);
     if (!conversion.category && category_) conversion.category = category_;
     Names names(std::move(conversion.category), std::move(conversion.from),
@@ -40,13 +40,13 @@ class RequestConverter {
     if (known == typed_.end()) {
       const auto& [category, from, to] = names;
       Found<Pair> pair = category ? Pair::find(*category, from, to) : Pair::find(from, to);
-      if (!pair) return {false, pair.error().message()};
+      if (!pair) return refused(pair.error().message());
       if (category.value_or("").size() + from.size() + to.size() > kLongestTyped)
-        return outcome(pair->convert(conversion.value, options_));
+        return pair->convert(conversion.value, options_);
       if (typed_.size() == kMostTyped) typed_.clear();
       known = typed_.emplace(std::move(names), *pair).first;
     }
-    return outcome(known->second.convert(conversion.value, options_));
+    return known->second.convert(conversion.value, options_);
   }
 
  private:
@@ -81,12 +81,12 @@ int convertrequests(const std::optional<Category>& category, const Options& opti
       failed = true;
       lineprefix(err, reader.number()) << kSkippedLine << '\n';
     } else if (!isblankline(reader.line())) {
-      const Outcome outcome = converter.convert(reader.line());
-      if (outcome.converted) {
-        out << outcome.text;
+      const Result result = converter.convert(reader.line());
+      if (result.converted()) {
+        out << result.text();
       } else {
         failed = true;
-        lineprefix(err, reader.number()) << outcome.text << '\n';
+        lineprefix(err, reader.number()) << result.message() << '\n';
       }
     }
     out << '\n';

@@ -7,8 +7,8 @@
 
 namespace merovane {
 
-Outcome outcome(const Result& result) {
-  return result.converted() ? Outcome{true, result.text()} : Outcome{false, result.message()};
+Result refused(std::string message) {
+  return Result(Result::Status::Failed, "", std::move(message));
 }
 
 int reportusage(const UsageError& error, std::ostream& err) {

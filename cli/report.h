@@ -12,14 +12,8 @@ namespace merovane {
 
 inline constexpr const char* kPrefix = "merovane-convert: ";
 
-// A conversion's result text, or the message saying why there is none.
-struct Outcome {
-  bool converted;
-  std::string text;
-};
-
-// What a conversion gave, as reported: a failure names the value and says why.
-Outcome outcome(const Result& result);
+// A line that did not convert, as a result: why, in one line.
+Result refused(std::string message);
 
 // A wrong call: the reason, then where to read how to call the program. Returns 2.
 int reportusage(const UsageError& error, std::ostream& err);
