@@ -146,15 +146,17 @@ Result PairConverter::convert(std::string_view text) const {
     description[0] = 'A';
     return Result(Result::Status::Failed, std::move(description), std::move(message));
   }
-  const Result nothing(Result::Status::Nothing, "", cannotconvert(text, nullptr, false));
-  if (convertsnothing(*category_, text)) return nothing;
+  const auto nothing = [text] {
+    return Result(Result::Status::Nothing, "", cannotconvert(text, nullptr, false));
+  };
+  if (convertsnothing(*category_, text)) return nothing();
   try {
     if (from_ == kNoUnit || to_ == kNoUnit) {
       // Nothing is shown, but the text is read and a result grid's cells are worked out.
       const double value = texttonumber(text);
       if (range_ != nullptr && !range_->holds(value))
         throw RuntimeError(ErrorKind::FloatingPoint, kFloatingPoint);
-      return nothing;
+      return nothing();
     }
     std::array<char, kNumberTextCapacity> shown;
     const int length = numbertotext(number(text), options_.digits, shown.data());
