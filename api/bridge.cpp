@@ -15,8 +15,8 @@
 namespace merovane::bridge {
 namespace {
 
-const Category& record(const void* category) {
-  return *static_cast<const Category*>(category);
+const CategoryRecord& record(const void* category) {
+  return *static_cast<const CategoryRecord*>(category);
 }
 
 // The caller's mode and digits; digits outside 1 to 17 are refused as a failed result.
@@ -64,9 +64,31 @@ Failure failure(const NameError& error) {
           error.candidates, std::move(details)};
 }
 
+// A pair carries a multiple as the name of it that was typed, an element of its row's symbols or
+// names: the row holding it, or nullptr for a listed unit.
+const UnitRow* multiplerow(const CategoryRecord& category, const void* name) {
+  if (name == nullptr) return nullptr;
+  const auto holds = [name](std::span<const std::string_view> names) {
+    return name >= names.data() && name < names.data() + names.size();
+  };
+  for (const UnitRow& row : category.rows)
+    if (holds(row.symbols) || holds(row.names)) return &row;
+  return nullptr;
+}
+
+// The element of a multiple's row that `choice` shows, for the pair to carry; nullptr for a
+// listed unit.
+const void* shownname(const UnitChoice& choice) {
+  if (!choice.unit().listed.empty()) return nullptr;
+  for (std::span<const std::string_view> names : {choice.unit().symbols, choice.unit().names})
+    for (const std::string_view& name : names)
+      if (name.data() == choice.shown.data()) return &name;
+  return nullptr;
+}
+
 Scale scale(const PairRef& pair) {
-  return {static_cast<const Multiple*>(pair.frommultiple),
-          static_cast<const Multiple*>(pair.tomultiple)};
+  return {multiplerow(record(pair.category), pair.frommultiple),
+          multiplerow(record(pair.category), pair.tomultiple)};
 }
 
 }  // namespace
@@ -77,7 +99,7 @@ const char* version() {
 
 std::vector<const void*> categories() {
   std::vector<const void*> all;
-  for (const Category& category : merovane::categories()) all.push_back(&category);
+  for (const CategoryRecord& category : merovane::categories()) all.push_back(&category);
   return all;
 }
 
@@ -105,23 +127,21 @@ std::vector<std::string> units(const void* category) {
 
 std::vector<std::string> othernames(const void* category, std::string_view unit) {
   std::vector<std::string> names;
-  for (const UnitName& name : record(category).names)
-    if (name.unit == unit) names.emplace_back(name.text);
+  for (const UnitRow& row : record(category).rows)
+    if (row.listed == unit) {
+      names.assign(row.symbols.begin(), row.symbols.end());
+      names.insert(names.end(), row.names.begin(), row.names.end());
+    }
   return names;
 }
 
 std::vector<MultipleNames> multiples(const void* category, std::string_view unit) {
   std::vector<MultipleNames> found;
-  const Multiple* group = nullptr;
-  for (const Multiple& multiple : record(category).multiples) {
-    if (multiple.name.unit != unit) continue;
-    if (group == nullptr || group->factor != multiple.factor) {
-      std::string factor(multiple.numerator);
-      if (multiple.denominator != "1") factor.append("/").append(multiple.denominator);
-      found.push_back({{}, std::move(factor)});
-      group = &multiple;
-    }
-    found.back().names.emplace_back(multiple.name.text);
+  const std::span<const std::string_view> units = record(category).units;
+  for (const UnitRow& row : record(category).rows) {
+    if (!row.listed.empty() || units[static_cast<size_t>(row.base)] != unit) continue;
+    found.push_back({{row.symbols.begin(), row.symbols.end()}, std::string(row.exactfactor)});
+    found.back().names.insert(found.back().names.end(), row.names.begin(), row.names.end());
   }
   return found;
 }
@@ -143,11 +163,12 @@ std::variant<PairRef, Failure> findpair(const std::string_view* category, std::s
       resolvepair(category != nullptr ? std::optional(*category) : std::nullopt, from, to);
   if (const auto* error = std::get_if<NameError>(&found)) return failure(*error);
   const NamedPair& pair = std::get<NamedPair>(found);
-  return PairRef{pair.category, pair.from, pair.to, pair.scale.from, pair.scale.to};
+  return PairRef{pair.category, pair.from.unit().base, pair.to.unit().base, shownname(pair.from),
+                 shownname(pair.to)};
 }
 
 std::string unitname(const void* category, int unit, const void* multiple) {
-  if (multiple != nullptr) return std::string(static_cast<const Multiple*>(multiple)->name.text);
+  if (multiple != nullptr) return std::string(*static_cast<const std::string_view*>(multiple));
   return std::string(record(category).units[static_cast<size_t>(unit)]);
 }
 
@@ -189,7 +210,7 @@ std::pair<std::uint64_t, std::uint64_t> convertstream(const PairRef& pair, std::
 std::vector<std::pair<std::string, std::string>> search(std::string_view word) {
   std::vector<std::pair<std::string, std::string>> found;
   for (const UnitChoice& unit : merovane::unitscontaining(word))
-    found.emplace_back(unit.name(), unit.category->caption);
+    found.emplace_back(unit.shown, unit.category->caption);
   return found;
 }
 

@@ -7,7 +7,7 @@ namespace merovane {
 // The source text is read once for all cells. Where one failing cell fails every pair (a result
 // grid in the tables' mode), the first failing cell, row by row, fails the chart; elsewhere each
 // cell fails or converts on its own.
-Chart::Chart(const Category& category, std::string_view value, Options options)
+Chart::Chart(const CategoryRecord& category, std::string_view value, Options options)
     : units_(static_cast<int>(category.units.size())) {
   checkoptions(options);
   const size_t cells = static_cast<size_t>(units_ * units_);

@@ -11,7 +11,7 @@ namespace merovane {
 
 class Chart {
  public:
-  Chart(const Category& category, std::string_view value, Options options = {});
+  Chart(const CategoryRecord& category, std::string_view value, Options options = {});
 
   int units() const { return units_; }
   // The cell of the pair; a position outside the chart gives a result failed with kNoSuchUnit.

@@ -16,12 +16,11 @@ namespace {
 
 // Whether `from` and `to` are positions in the category's list and the scale's multiples are
 // the category's own.
-bool validpair(const Category& category, int from, int to, Scale scale = {}) {
+bool validpair(const CategoryRecord& category, int from, int to, Scale scale = {}) {
   const int units = static_cast<int>(category.units.size());
-  const auto owned = [&category](const Multiple* multiple) {
-    return multiple == nullptr ||
-           (multiple >= category.multiples.data() &&
-            multiple < category.multiples.data() + category.multiples.size());
+  const auto owned = [&category, units](const UnitRow* multiple) {
+    return multiple == nullptr || (multiple >= category.rows.data() + units &&
+                                   multiple < category.rows.data() + category.rows.size());
   };
   return from >= 0 && from < units && to >= 0 && to < units && owned(scale.from) && owned(scale.to);
 }
@@ -30,7 +29,7 @@ Result nosuchunit() {
   return Result::failed(RuntimeError(ErrorKind::Control, kNoSuchUnit));
 }
 
-bool convertsnothing(const Category& category, std::string_view value) {
+bool convertsnothing(const CategoryRecord& category, std::string_view value) {
   return value.empty() && category.emptytext == EmptyText::ConvertsNothing;
 }
 
@@ -63,7 +62,7 @@ RuntimeError griderror(const ConversionTable& table, double value) {
 // A scale reads the value in a multiple of the source unit and writes it in one of the
 // destination unit; a result grid then fails as its cells fail for the scaled value.
 template <class GridConverts>
-Result convertselected(const Category& category, std::string_view value, int from, int to,
+Result convertselected(const CategoryRecord& category, std::string_view value, int from, int to,
                        int digits, Scale scale, GridConverts gridconverts) {
   if (convertsnothing(category, value)) return Result::nothing();
   try {
@@ -85,8 +84,8 @@ Result convertselected(const Category& category, std::string_view value, int fro
 
 // The value read as the tables' mode reads it, then the pair's precise map: it fails only on
 // its own result.
-Result convertprecisely(const Category& category, std::string_view value, const PreciseMap& map,
-                        int digits) {
+Result convertprecisely(const CategoryRecord& category, std::string_view value,
+                        const PreciseMap& map, int digits) {
   if (convertsnothing(category, value)) return Result::nothing();
   try {
     return Result::converted(map.apply(texttonumber(value)), digits);
@@ -111,7 +110,7 @@ double gridlimit(const ConversionTable& table, double sign) {
   return value(good);
 }
 
-GridRange gridrange(const Category& category) {
+GridRange gridrange(const CategoryRecord& category) {
   return {gridlimit(category.table(), -1), gridlimit(category.table(), 1)};
 }
 
@@ -134,7 +133,7 @@ Result Result::failed(const RuntimeError& error) {
   return result;
 }
 
-Result convertvalue(const Category& category, std::string_view value, int from, int to,
+Result convertvalue(const CategoryRecord& category, std::string_view value, int from, int to,
                     Options options) {
   // Other options than the window's go by the selected cell alone, which gives the same result.
   if (!validpair(category, from, to)) return nosuchunit();
@@ -152,7 +151,7 @@ Result convertvalue(const Category& category, std::string_view value, int from, 
   return Result::converted(destinationbox.Text());
 }
 
-PairConverter::PairConverter(const Category& category, int from, int to, Options options,
+PairConverter::PairConverter(const CategoryRecord& category, int from, int to, Options options,
                              Scale scale)
     : category_(&category),
       from_(from),
@@ -177,7 +176,7 @@ Result PairConverter::convert(std::string_view value) const {
       [this](double number) { return number >= range_.lowest && number <= range_.highest; });
 }
 
-Result convertcell(const Category& category, std::string_view value, int from, int to,
+Result convertcell(const CategoryRecord& category, std::string_view value, int from, int to,
                    Options options, Scale scale) {
   checkoptions(options);
   if (!validpair(category, from, to, scale)) return nosuchunit();

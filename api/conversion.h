@@ -54,14 +54,14 @@ class Result {
 // destination list: what a click in either list shows. With other options, the same conversion
 // by the chosen mode, shown with the chosen digits. Every function here throws
 // std::out_of_range on digits outside kFewestDigits..kMostDigits.
-Result convertvalue(const Category& category, std::string_view value, int from, int to,
+Result convertvalue(const CategoryRecord& category, std::string_view value, int from, int to,
                     Options options = {});
 
 // The multiples of the listed units a conversion reads and writes, each of the category's own
 // list of multiples; none for the listed units themselves (kWh is read as 1000 Watt-hours).
 struct Scale {
-  const Multiple* from = nullptr;
-  const Multiple* to = nullptr;
+  const UnitRow* from = nullptr;
+  const UnitRow* to = nullptr;
   double fromfactor() const { return from != nullptr ? from->factor : 1; }
   double tofactor() const { return to != nullptr ? to->factor : 1; }
   bool identity() const { return from == nullptr && to == nullptr; }
@@ -75,7 +75,7 @@ struct Scale {
 // factor first and the result divided by the destination's after, each in one floating-point
 // operation under the floating-point check; in precise mode the multiples' exact factors join
 // the pair's exact ratio, still rounded once.
-Result convertcell(const Category& category, std::string_view value, int from, int to,
+Result convertcell(const CategoryRecord& category, std::string_view value, int from, int to,
                    Options options = {}, Scale scale = {});
 
 // The values every cell of a category's table converts, from lowest to highest; past them some
@@ -83,7 +83,7 @@ Result convertcell(const Category& category, std::string_view value, int from, i
 struct GridRange {
   double lowest = 0, highest = 0;
 };
-GridRange gridrange(const Category& category);
+GridRange gridrange(const CategoryRecord& category);
 
 // Many values of one pair, converted one at a time with what the pair needs worked out once:
 // the same results as convertvalue, without computing a result grid's other cells.
@@ -92,15 +92,16 @@ class PairConverter {
   // When `from` or `to` is not a position in the category's list (or the scale's multiples are
   // not the category's), every conversion fails with kNoSuchUnit.
   // A scale other than the identity converts from or to multiples, as convertcell does.
-  PairConverter(const Category& category, int from, int to, Options options = {}, Scale scale = {});
+  PairConverter(const CategoryRecord& category, int from, int to, Options options = {},
+                Scale scale = {});
 
   Result convert(std::string_view value) const;
 
-  const Category& category() const { return *category_; }
+  const CategoryRecord& category() const { return *category_; }
   const Options& options() const { return options_; }
 
  private:
-  const Category* category_;
+  const CategoryRecord* category_;
   int from_, to_;
   Options options_;
   Scale scale_;

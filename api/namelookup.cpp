@@ -16,22 +16,21 @@ std::string alternatives(const Words& words, Show show) {
   return text;
 }
 
-std::string captions(const std::vector<const Category*>& found) {
-  return alternatives(found, [](const Category* each) { return std::string(each->caption); });
+std::string captions(const std::vector<const CategoryRecord*>& found) {
+  return alternatives(found, [](const CategoryRecord* each) { return std::string(each->caption); });
 }
 
 // Why `name` (in `category`, when given) is no unit: the units it may mean, each as a name that
 // picks it, or the nearest names; or, with none near, where the valid ones are.
-NameError unresolved(std::string_view name, const Answer& answer, const Category* category) {
+NameError unresolved(std::string_view name, const Answer& answer, const CategoryRecord* category) {
   if (answer.kind == Answer::Kind::Ambiguous) {
-    NameError error{
-        NameError::Kind::Ambiguous,
-        quoted(name) + " names more than one unit; name one: " +
-            alternatives(answer.units,
-                         [](const UnitChoice& choice) { return quoted(choice.name()); }),
-        "",
-        {}};
-    for (const UnitChoice& choice : answer.units) error.candidates.emplace_back(choice.name());
+    NameError error{NameError::Kind::Ambiguous,
+                    quoted(name) + " names more than one unit; name one: " +
+                        alternatives(answer.units,
+                                     [](const UnitChoice& choice) { return quoted(choice.shown); }),
+                    "",
+                    {}};
+    for (const UnitChoice& choice : answer.units) error.candidates.emplace_back(choice.shown);
     return error;
   }
   NameError error{NameError::Kind::UnknownUnit, "unknown unit " + quoted(name), "", {}};
@@ -54,32 +53,29 @@ NameError unresolved(std::string_view name, const Answer& answer, const Category
 
 }  // namespace
 
-std::variant<const Category*, NameError> resolvecategory(std::string_view name) {
-  if (const Category* category = findcategory(name)) return category;
+std::variant<const CategoryRecord*, NameError> resolvecategory(std::string_view name) {
+  if (const CategoryRecord* category = findcategory(name)) return category;
   NameError error{NameError::Kind::UnknownCategory,
                   "unknown category " + quoted(name),
                   "; the categories are:",
                   {}};
-  for (const Category& category : categories()) error.list.push_back(category.caption);
+  for (const CategoryRecord& category : categories()) error.list.push_back(category.caption);
   return error;
 }
 
 std::variant<NamedPair, NameError> resolvepair(std::optional<std::string_view> categoryname,
                                                std::string_view from, std::string_view to) {
-  const Category* category = nullptr;
+  const CategoryRecord* category = nullptr;
   if (categoryname) {
     const auto found = resolvecategory(*categoryname);
     if (const auto* error = std::get_if<NameError>(&found)) return *error;
-    category = std::get<const Category*>(found);
+    category = std::get<const CategoryRecord*>(found);
   }
   const PairAnswer answer = merovane::resolvepair(from, to, category);
   switch (answer.kind) {
     case PairAnswer::Kind::Pair: {
       const PairChoice& choice = *answer.pair;
-      return NamedPair{choice.from.category,
-                       choice.from.unit,
-                       choice.to.unit,
-                       {choice.from.multiple, choice.to.multiple}};
+      return NamedPair{choice.from.category, choice.from, choice.to};
     }
     case PairAnswer::Kind::Unresolved:
       return unresolved(answer.fromfailed ? from : to, answer.failure, category);
@@ -94,7 +90,7 @@ std::variant<NamedPair, NameError> resolvepair(std::optional<std::string_view> c
       std::string line = quoted(from) + " and " + quoted(to) + " are units of";
       const char* separator = " ";
       std::vector<std::string> captions;
-      for (const Category* each : answer.categories) {
+      for (const CategoryRecord* each : answer.categories) {
         line += separator + std::string(each->caption);
         separator = " and ";
         captions.emplace_back(each->caption);

@@ -9,16 +9,15 @@
 #include <variant>
 #include <vector>
 
-#include "api/conversion.h"
+#include "api/resolver.h"
 #include "core/category.h"
 
 namespace merovane {
 
-// Two units of one category, each a listed unit or a multiple of one (the scale).
+// Two units of one category, each a listed unit or a multiple of one.
 struct NamedPair {
-  const Category* category;
-  int from, to;
-  Scale scale;
+  const CategoryRecord* category;
+  UnitChoice from, to;
 };
 
 // Why a name does not resolve: a line that says so, and for a call of one conversion what
@@ -41,7 +40,7 @@ struct NameError {
   std::vector<std::string> candidates = {};
 };
 
-std::variant<const Category*, NameError> resolvecategory(std::string_view name);
+std::variant<const CategoryRecord*, NameError> resolvecategory(std::string_view name);
 
 // The units `from` and `to` in `category`, or without one in the one category that holds both.
 std::variant<NamedPair, NameError> resolvepair(std::optional<std::string_view> category,

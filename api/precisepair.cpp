@@ -2,32 +2,24 @@
 
 #include <stdexcept>
 
-#include "categories/prebuilt.h"
-
 namespace merovane {
 namespace {
 
-// A unit's row and column in the category's ratios: its listed position, or for a multiple the
-// listed units' count plus its position among the multiples.
-size_t ratioposition(const Category& category, int unit, const Multiple* multiple) {
+// A unit's row: its listed position, or the multiple's own row.
+size_t rowposition(const CategoryRecord& category, int unit, const UnitRow* multiple) {
   if (multiple == nullptr) return static_cast<size_t>(unit);
-  const size_t index = static_cast<size_t>(multiple - category.multiples.data());
-  if (multiple < category.multiples.data() || index >= category.multiples.size())
+  const size_t index = static_cast<size_t>(multiple - category.rows.data());
+  if (multiple < category.rows.data() || index >= category.rows.size())
     throw std::out_of_range("a multiple of another category");
-  return category.units.size() + index;
+  return index;
 }
 
 }  // namespace
 
-PreciseMap precisemap(const Category& category, int from, int to, Scale scale) {
-  const size_t source = ratioposition(category, from, scale.from);
-  const size_t destination = ratioposition(category, to, scale.to);
-  if (source == destination) return PreciseMap::unchanged();
-  // Temperature scales are affine: their degree ratio alone would lose the offsets.
-  if (category.id == CategoryId::Temperature)
-    return PreciseMap::between(category.definitions[source], category.definitions[destination]);
-  const size_t positions = category.units.size() + category.multiples.size();
-  return PreciseMap::ratio(preciseratios(category.id)[source * positions + destination]);
+PreciseMap precisemap(const CategoryRecord& category, int from, int to, Scale scale) {
+  const size_t source = rowposition(category, from, scale.from);
+  const size_t destination = rowposition(category, to, scale.to);
+  return category.precise[source * category.rows.size() + destination];
 }
 
 void checkoptions(const Options& options) {

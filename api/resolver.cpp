@@ -46,12 +46,6 @@ class NameCursor {
   size_t at_ = 0;
 };
 
-int position(const Category& category, std::string_view listed) {
-  for (size_t unit = 0; unit < category.units.size(); ++unit)
-    if (category.units[unit] == listed) return static_cast<int>(unit);
-  return -1;
-}
-
 // One text a unit answers to: its listed name, another name or symbol, a multiple's name, or a
 // name that stands for several units.
 struct Entry {
@@ -66,21 +60,27 @@ struct Entry {
 };
 
 template <class Visit>
-void foreachentry(const Category& category, Visit visit) {
-  for (size_t unit = 0; unit < category.units.size(); ++unit)
-    visit(Entry{category.units[unit], false, false, {&category, static_cast<int>(unit)}});
-  for (const UnitName& name : category.names)
+void foreachentry(const CategoryRecord& category, Visit visit) {
+  const int listed = static_cast<int>(category.units.size());
+  for (int row = 0; row < listed; ++row)
+    visit(Entry{category.units[static_cast<size_t>(row)],
+                false,
+                false,
+                {&category, row, category.units[static_cast<size_t>(row)]}});
+  const auto names = [&](int row, bool multiples) {
+    const UnitRow& unit = category.rows[static_cast<size_t>(row)];
+    for (std::string_view symbol : unit.symbols)
+      visit(Entry{symbol, true, false, {&category, row, multiples ? symbol : unit.listed}});
+    for (std::string_view name : unit.names)
+      visit(Entry{name, false, false, {&category, row, multiples ? name : unit.listed}});
+  };
+  for (int row = 0; row < listed; ++row) names(row, false);
+  for (int row = listed; row < static_cast<int>(category.rows.size()); ++row) names(row, true);
+  for (const AmbiguousName& name : category.ambiguous)
     visit(Entry{name.text,
-                name.kind == UnitName::Kind::Symbol,
                 false,
-                {&category, position(category, name.unit)}});
-  for (const Multiple& multiple : category.multiples)
-    visit(Entry{multiple.name.text,
-                multiple.name.kind == UnitName::Kind::Symbol,
-                false,
-                {&category, position(category, multiple.name.unit), &multiple}});
-  for (const UnitName& name : category.ambiguous)
-    visit(Entry{name.text, false, true, {&category, position(category, name.unit)}});
+                true,
+                {&category, name.row, category.rows[static_cast<size_t>(name.row)].shown()}});
 }
 
 void addonce(std::vector<UnitChoice>& choices, const UnitChoice& choice) {
@@ -88,7 +88,7 @@ void addonce(std::vector<UnitChoice>& choices, const UnitChoice& choice) {
 }
 
 // What `typed` names in `category` as written: a unit, the units a name stands for, or nothing.
-Answer aswritten(const Category& category, std::string_view typed) {
+Answer aswritten(const CategoryRecord& category, std::string_view typed) {
   Answer answer;
   std::vector<UnitChoice> several;
   foreachentry(category, [&](const Entry& entry) {
@@ -109,7 +109,7 @@ bool startswithignoringcase(std::string_view text, std::string_view start) {
 }
 
 // `typed` with the category's written forms put as its data writes them.
-std::string rewritten(const Category& category, std::string_view typed) {
+std::string rewritten(const CategoryRecord& category, std::string_view typed) {
   std::string text(typed);
   for (const WrittenForm& form : category.writtenforms) {
     if (form.place == WrittenForm::Place::Before) {
@@ -132,7 +132,7 @@ bool sameignoringcase(std::string_view a, std::string_view b) {
 // Whether `text` names anything as written in any category.
 bool namesanything(std::string_view text) {
   if (text.empty()) return false;
-  for (const Category& category : categories())
+  for (const CategoryRecord& category : categories())
     if (aswritten(category, text).kind != Answer::Kind::Unknown) return true;
   return false;
 }
@@ -145,7 +145,7 @@ std::string_view restafter(std::string_view text, size_t at) {
 
 // Whether reading `typed` as `symbol` (the same ignoring case) changes a meaning: an "m" or "M"
 // that is an SI prefix (what follows it is a unit: Mg, mW, mPa), or bits for bytes.
-bool swapsmeaning(std::string_view typed, std::string_view symbol, const Category& category) {
+bool swapsmeaning(std::string_view typed, std::string_view symbol, const CategoryRecord& category) {
   for (size_t at = 0; at < typed.size(); ++at) {
     if (typed[at] == symbol[at]) continue;
     const char letter = lower(symbol[at]);
@@ -160,7 +160,7 @@ bool swapsmeaning(std::string_view typed, std::string_view symbol, const Categor
 // What `typed` names in `category`: as written, then in the category's written forms, then, if
 // `reading` allows, as a symbol ignoring case. An Unknown answer's suggestions are the symbols
 // a change of case would have swapped the meaning of, or several matched.
-Answer resolvein(const Category& category, std::string_view typed, Reading reading) {
+Answer resolvein(const CategoryRecord& category, std::string_view typed, Reading reading) {
   Answer answer = aswritten(category, typed);
   if (answer.kind != Answer::Kind::Unknown) return answer;
   const std::string written = rewritten(category, typed);
@@ -219,7 +219,7 @@ size_t mostedits(size_t length) {
 // Up to five names near `typed` in `within`, added to `suggestions` after what is there: names
 // within a few edits (ignoring case), nearest first, then names `typed` starts (at least three
 // letters) or that start it (at least four); one name a unit.
-void addnearest(std::string_view typed, std::span<const Category> within,
+void addnearest(std::string_view typed, std::span<const CategoryRecord> within,
                 std::vector<std::string_view>& suggestions) {
   struct Near {
     size_t score;
@@ -229,7 +229,7 @@ void addnearest(std::string_view typed, std::span<const Category> within,
   };
   const std::string word = lowered(typed);
   std::vector<Near> near;
-  for (const Category& category : within)
+  for (const CategoryRecord& category : within)
     foreachentry(category, [&](const Entry& entry) {
       const std::string text = lowered(entry.text);
       const size_t edits = distance(word, text);
@@ -255,7 +255,7 @@ void addnearest(std::string_view typed, std::span<const Category> within,
   }
 }
 
-std::span<const Category> scope(const Category* category) {
+std::span<const CategoryRecord> scope(const CategoryRecord* category) {
   return category != nullptr ? std::span(category, 1) : categories();
 }
 
@@ -266,7 +266,7 @@ Answer resolveanywhere(std::string_view typed, Reading reading) {
   for (const Reading pass : {Reading::AsWritten, Reading::IgnoringCase}) {
     if (pass == Reading::IgnoringCase && reading == Reading::AsWritten) break;
     bool ambiguous = false;
-    for (const Category& category : categories()) {
+    for (const CategoryRecord& category : categories()) {
       const Answer found = resolvein(category, typed, pass);
       for (const UnitChoice& choice : found.units) addonce(answer.units, choice);
       ambiguous = ambiguous || found.kind == Answer::Kind::Ambiguous;
@@ -300,24 +300,20 @@ bool samename(std::string_view a, std::string_view b) {
   }
 }
 
-const Category* findcategory(std::string_view name) {
-  for (const Category& category : categories())
+const CategoryRecord* findcategory(std::string_view name) {
+  for (const CategoryRecord& category : categories())
     if (samename(category.caption, name)) return &category;
   return nullptr;
 }
 
-std::string_view UnitChoice::name() const {
-  return multiple != nullptr ? multiple->name.text : category->units[static_cast<size_t>(unit)];
-}
-
-Answer resolve(std::string_view typed, const Category* category, Reading reading) {
+Answer resolve(std::string_view typed, const CategoryRecord* category, Reading reading) {
   Answer answer =
       category != nullptr ? resolvein(*category, typed, reading) : resolveanywhere(typed, reading);
   if (answer.kind == Answer::Kind::Unknown) addnearest(typed, scope(category), answer.suggestions);
   return answer;
 }
 
-PairAnswer resolvepair(std::string_view from, std::string_view to, const Category* category) {
+PairAnswer resolvepair(std::string_view from, std::string_view to, const CategoryRecord* category) {
   PairAnswer answer;
   const auto unresolved = [&answer](bool fromfailed, Answer failure) {
     answer.kind = PairAnswer::Kind::Unresolved;
@@ -338,7 +334,7 @@ PairAnswer resolvepair(std::string_view from, std::string_view to, const Categor
   for (const Reading reading : {Reading::AsWritten, Reading::IgnoringCase}) {
     std::vector<PairChoice> pairs;
     std::optional<std::pair<bool, Answer>> ambiguous;
-    for (const Category& each : categories()) {
+    for (const CategoryRecord& each : categories()) {
       const Answer source = resolvein(each, from, reading);
       const Answer destination = resolvein(each, to, reading);
       if (resolved(source) && resolved(destination)) {
@@ -376,26 +372,20 @@ PairAnswer resolvepair(std::string_view from, std::string_view to, const Categor
 std::vector<UnitChoice> unitscontaining(std::string_view word) {
   const std::string needle = lowered(word);
   std::vector<UnitChoice> found;
-  for (const Category& category : categories())
+  for (const CategoryRecord& category : categories())
     foreachentry(category, [&](const Entry& entry) {
       if (lowered(entry.text).find(needle) == std::string::npos) return;
       UnitChoice choice = entry.choice;
       // A multiple is found as the first of the names it goes by.
-      if (choice.multiple != nullptr)
-        for (const Multiple& multiple : category.multiples)
-          if (multiple.name.unit == choice.multiple->name.unit &&
-              multiple.factor == choice.multiple->factor) {
-            choice.multiple = &multiple;
-            break;
-          }
+      choice.shown = choice.unit().shown();
       addonce(found, choice);
     });
   // In the categories' order, each category's units in its list's order, a multiple after the
   // unit it multiplies.
   std::stable_sort(found.begin(), found.end(), [](const UnitChoice& a, const UnitChoice& b) {
     if (a.category != b.category) return a.category->id < b.category->id;
-    if (a.unit != b.unit) return a.unit < b.unit;
-    return a.multiple == nullptr && b.multiple != nullptr;
+    if (a.unit().base != b.unit().base) return a.unit().base < b.unit().base;
+    return a.unit().listed.size() > 0 && b.unit().listed.empty();
   });
   return found;
 }

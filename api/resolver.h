@@ -22,18 +22,17 @@ namespace merovane {
 bool samename(std::string_view a, std::string_view b);
 
 // The category whose caption is `name`, ignoring case; nullptr if none.
-const Category* findcategory(std::string_view name);
+const CategoryRecord* findcategory(std::string_view name);
 
-// A unit as typed: a listed unit of a category, or a multiple of one.
+// A unit as typed: a row of a category, a listed unit or a multiple of one.
 struct UnitChoice {
-  const Category* category = nullptr;
-  int unit = -1;                       // its position in the category's list
-  const Multiple* multiple = nullptr;  // set when the name was a multiple of that unit
+  const CategoryRecord* category = nullptr;
+  int row = -1;  // its position in the category's rows
+  // The name it shows as: the listed name of a listed unit, or the symbol or name of a multiple
+  // that was typed (kWh, Kilowatt-hours).
+  std::string_view shown;
 
-  // One of it in the listed unit.
-  double factor() const { return multiple != nullptr ? multiple->factor : 1; }
-  // The name it shows as: the listed name, or the multiple's.
-  std::string_view name() const;
+  const UnitRow& unit() const { return category->rows[static_cast<size_t>(row)]; }
   friend bool operator==(const UnitChoice&, const UnitChoice&) = default;
 };
 
@@ -57,7 +56,7 @@ enum class Reading : std::uint8_t {
 };
 
 // What `typed` names within `category`, or within every category when it is nullptr.
-Answer resolve(std::string_view typed, const Category* category = nullptr,
+Answer resolve(std::string_view typed, const CategoryRecord* category = nullptr,
                Reading reading = Reading::IgnoringCase);
 
 // Two units of one category, to convert between.
@@ -78,14 +77,14 @@ struct PairAnswer {
   // Unresolved: which name, and its answer.
   bool fromfailed = false;
   Answer failure;
-  std::vector<const Category*> sources, destinations, categories;
+  std::vector<const CategoryRecord*> sources, destinations, categories;
 };
 
 // The pair `from` to `to` within `category`. Without one (nullptr), the category that holds
 // both: readings as written first, and readings ignoring case only if no category holds both
 // as written (`c f` is Celsius to Fahrenheit, though `c` alone is the speed of light).
 PairAnswer resolvepair(std::string_view from, std::string_view to,
-                       const Category* category = nullptr);
+                       const CategoryRecord* category = nullptr);
 
 // Every unit and multiple whose names contain `word` ignoring case, in the categories' order.
 std::vector<UnitChoice> unitscontaining(std::string_view word);

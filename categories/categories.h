@@ -1,4 +1,6 @@
-// The twelve categories' records, in the order of the window's category table.
+// The twelve categories' records, in the order of the window's category table, written by
+// merovane-tablegen from the unit data: one file per category (categories/*.units) and the
+// constants they share (categories/constants.units).
 #pragma once
 
 #include <array>
@@ -8,8 +10,8 @@
 
 namespace merovane {
 
-std::span<const Category> categories();
-const Category& category(CategoryId id);
+std::span<const CategoryRecord> categories();
+const CategoryRecord& category(CategoryId id);
 // The number of units of every category, for building a window.
 std::array<int, kCategoryCount> unitcounts();
 

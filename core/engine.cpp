@@ -16,7 +16,7 @@ void report(Reporter& reporter, const RuntimeError& error) noexcept {
   }
 }
 
-void run(const Category& category, const ListBox& source, const ListBox& destination,
+void run(const CategoryRecord& category, const ListBox& source, const ListBox& destination,
          const TextBox& sourcebox, TextBox& destinationbox) {
   const std::string text = sourcebox.Text();
   if (text.empty() && category.emptytext == EmptyText::ConvertsNothing) return;
@@ -32,7 +32,7 @@ void run(const Category& category, const ListBox& source, const ListBox& destina
 
 }  // namespace
 
-void convert(const Category& category, const ListBox& source, const ListBox& destination,
+void convert(const CategoryRecord& category, const ListBox& source, const ListBox& destination,
              const TextBox& sourcebox, TextBox& destinationbox, Reporter& reporter) noexcept {
   try {
     run(category, source, destination, sourcebox, destinationbox);

@@ -46,7 +46,7 @@ class RecordingReporter final : public Reporter {
 // Reads `sourcebox`, converts it from the unit selected in `source` to the one selected in
 // `destination` by the category's shape and table, and writes the result into `destinationbox`.
 // Every error ends here: it goes to `reporter` and the destination box keeps its text.
-void convert(const Category& category, const ListBox& source, const ListBox& destination,
+void convert(const CategoryRecord& category, const ListBox& source, const ListBox& destination,
              const TextBox& sourcebox, TextBox& destinationbox, Reporter& reporter) noexcept;
 
 }  // namespace merovane

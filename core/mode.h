@@ -16,7 +16,7 @@ enum class Mode : std::uint8_t {
 // Whether one failing cell fails every pair of the category. A result grid works out every
 // cell's result before it shows the selected one, so the first cell that fails (row by row)
 // fails them all; a pair scan, and every precise conversion, works out only its own pair.
-constexpr bool failswhole(const Category& category, Mode mode = Mode::Tables) {
+constexpr bool failswhole(const CategoryRecord& category, Mode mode = Mode::Tables) {
   return mode == Mode::Tables && category.shape != Shape::PairScan;
 }
 
