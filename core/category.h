@@ -61,14 +61,14 @@ struct CategoryRecord {
   EmptyText emptytext;
   // Every unit: the listed ones first, in the window's order (rows[i] is units[i]), then the
   // multiples.
-  std::span<const UnitRow> rows;
+  std::span<const UnitRow> rows = {};
   // rows.size() squared maps, row by row: precise[from * rows.size() + to] converts by the
   // definitions from row `from` to row `to`.
-  std::span<const PreciseMap> precise;
+  std::span<const PreciseMap> precise = {};
   // Names that stand for several of its units, and the written forms its names may be typed in.
-  std::span<const AmbiguousName> ambiguous;
-  std::span<const WrittenForm> writtenforms;
-  std::string_view reference;  // the unit every definition's size is counted in, as shown ("m²")
+  std::span<const AmbiguousName> ambiguous = {};
+  std::span<const WrittenForm> writtenforms = {};
+  std::string_view reference = {};  // the unit every definition's size is counted in, as shown ("m²")
 };
 
 }  // namespace merovane

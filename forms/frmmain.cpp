@@ -7,18 +7,6 @@
 #include <vector>
 
 #include "categories/categories.h"
-#include "categories/findbit.h"
-#include "categories/finddensity.h"
-#include "categories/findenergy.h"
-#include "categories/findforce.h"
-#include "categories/findlength.h"
-#include "categories/findpower.h"
-#include "categories/findpressure.h"
-#include "categories/findspeed.h"
-#include "categories/findtemp.h"
-#include "categories/findvolume.h"
-#include "categories/findweight1.h"
-#include "categories/finsarea.h"
 #include "forms/application.h"
 #include "forms/converters.h"
 #include "forms/registry.h"
@@ -180,7 +168,7 @@ void FrmMain::buildunitframes() {
 
 void FrmMain::buildunitframe(const CategoryControls& controls, Side side) {
   const UnitPanel& names = controls.panel(side);
-  const Category& entry = category(controls.id);
+  const CategoryRecord& entry = category(controls.id);
   const bool source = side == Side::Source;
   const QString caption = qtext(entry.caption);
 

@@ -40,7 +40,7 @@ std::string exact(double value) {
 }
 
 // Texts that read, fail to read, or sit on either side of where a result grid starts to fail.
-std::vector<std::string> texts(const Category& category) {
+std::vector<std::string> texts(const CategoryRecord& category) {
   std::vector<std::string> list = {"",       " ",      "abc", "1/2",    "1e999",         "1",
                                    "-2.5",   "0",      "-0",  "1e-300", "123456789.123", "1e200",
                                    "-1e300", "1.7e308"};
@@ -52,7 +52,7 @@ std::vector<std::string> texts(const Category& category) {
 }
 
 TEST(Api, PairConverterCellAndChartShowWhatAClickShows) {
-  for (const Category& category : categories()) {
+  for (const CategoryRecord& category : categories()) {
     const int units = static_cast<int>(category.units.size());
     const std::vector<std::string> values = texts(category);
     std::vector<Chart> charts;
@@ -157,8 +157,8 @@ TEST(Api, FailedWritesAreSaid) {
 // Positions outside a category's list fail as no such unit, in every function that takes them,
 // instead of reading another cell or outside the table (run under AddressSanitizer in CI).
 TEST(Api, PositionsOutsideTheListFail) {
-  const Category& length = category(CategoryId::Length);
-  const Category& energy = category(CategoryId::Energy);
+  const CategoryRecord& length = category(CategoryId::Length);
+  const CategoryRecord& energy = category(CategoryId::Energy);
   const int units = static_cast<int>(length.units.size());
   const std::pair<int, int> outside[] = {{units, 5}, {99, 5}, {5, -1}, {-1, -1}, {0, units}};
   const std::string failed = "failed 3 No such unit in this category";
@@ -172,7 +172,7 @@ TEST(Api, PositionsOutsideTheListFail) {
     }
   }
   // A multiple of another category's unit.
-  const Scale foreign{&energy.multiples[0], nullptr};
+  const Scale foreign{&energy.rows[energy.units.size()], nullptr};
   EXPECT_EQ(describe(convertcell(length, "1", 0, 1, {}, foreign)), failed);
   EXPECT_EQ(describe(PairConverter(length, 0, 1, {Mode::Precise, 15}, foreign).convert("1")),
             failed);

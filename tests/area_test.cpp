@@ -1,7 +1,7 @@
 // Area: the literal table against the rule it came from, and convertarea end to end.
 #include <gtest/gtest.h>
 
-#include "categories/finsarea.h"
+#include "categories/categories.h"
 #include "tablegen/exactdecimal.h"
 #include "testsupport.h"
 

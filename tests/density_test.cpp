@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "categories/finddensity.h"
+#include "categories/categories.h"
 #include "tablegen/exactdecimal.h"
 #include "testsupport.h"
 

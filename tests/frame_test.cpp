@@ -50,8 +50,8 @@ class FrameTest : public ::testing::Test {
     sourcelist.select(from);
     destinationlist.select(to);
     sourcebox.SetText(text);
-    const Category category{CategoryId::Length, "Small", {}, small, style, display,
-                            EmptyText::Read};
+    const CategoryRecord category{CategoryId::Length, "Small", {}, small, style, display,
+                                  EmptyText::Read};
     DisplayReporter reporter(display, messages);
     convert(category, sourcelist, destinationlist, sourcebox, destinationbox, reporter);
   }

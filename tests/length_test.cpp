@@ -1,7 +1,7 @@
 // Length: the table's checkpoints, its rule rebuilt exactly, and convertlength end to end.
 #include <gtest/gtest.h>
 
-#include "categories/findlength.h"
+#include "categories/categories.h"
 #include "tablegen/exactdecimal.h"
 #include "testsupport.h"
 

@@ -4,7 +4,7 @@
 #include <set>
 #include <utility>
 
-#include "categories/findpower.h"
+#include "categories/categories.h"
 #include "tablegen/exactdecimal.h"
 #include "testsupport.h"
 

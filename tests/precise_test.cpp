@@ -24,7 +24,7 @@ std::string shown(const Result& result) {
 }
 
 int scale(std::string_view name) {
-  const Category& temperature = category(CategoryId::Temperature);
+  const CategoryRecord& temperature = category(CategoryId::Temperature);
   for (size_t at = 0; at < temperature.units.size(); ++at)
     if (temperature.units[at] == name) return static_cast<int>(at);
   throw std::invalid_argument("no such scale");
@@ -47,7 +47,7 @@ TEST(Precise, WholeTemperaturesComeOutExact) {
       {"Rankine", "Fahrenheit", 100, -45967, 100},
       {"Fahrenheit", "Kelvin", 100, 45967, 180},
   };
-  const Category& temperature = category(CategoryId::Temperature);
+  const CategoryRecord& temperature = category(CategoryId::Temperature);
   for (const Map& map : maps) {
     const PairConverter converter(temperature, scale(map.from), scale(map.to), kPrecise);
     for (long long reading = -1000; reading <= 1000; ++reading) {
@@ -80,7 +80,7 @@ TEST(Precise, FailsOnlyOnItsOwnResult) {
       {CategoryId::Length, "1e999", "Meters", "Meters", "!Overflow"},
   };
   for (const Case& c : cases) {
-    const Category& in = category(c.category);
+    const CategoryRecord& in = category(c.category);
     int from = -1, to = -1;
     for (size_t at = 0; at < in.units.size(); ++at) {
       if (in.units[at] == c.from) from = static_cast<int>(at);
@@ -94,7 +94,7 @@ TEST(Precise, FailsOnlyOnItsOwnResult) {
 TEST(Precise, OneValuePairAndChartAgree) {
   const std::vector<std::string> values = {"", "x", "1", "-2.5", "0.1", "1e-300", "3e305"};
   for (const Options options : {kPrecise, Options{Mode::Tables, 4}, Options{Mode::Precise, 17}})
-    for (const Category& category : categories()) {
+    for (const CategoryRecord& category : categories()) {
       const int units = static_cast<int>(category.units.size());
       std::vector<Chart> charts;
       for (const std::string& value : values) charts.emplace_back(category, value, options);
@@ -117,7 +117,7 @@ TEST(Precise, OneValuePairAndChartAgree) {
 }
 
 TEST(Precise, DigitsOutsideOneToSeventeenAreRefused) {
-  const Category& length = category(CategoryId::Length);
+  const CategoryRecord& length = category(CategoryId::Length);
   for (const int digits : {0, 18, -1}) {
     const Options options{Mode::Precise, digits};
     EXPECT_THROW(PairConverter(length, 0, 1, options), std::out_of_range);

@@ -240,7 +240,7 @@ void WindowCheck::checkconversion(CategoryId id, const CategoryState& was, const
 
   // The tool converts the text with the two selected units; with a list unselected nothing is
   // written.
-  const Category& entry = category(id);
+  const CategoryRecord& entry = category(id);
   const auto unit = [&](int row) {
     return QString::fromUtf8(entry.units[static_cast<size_t>(row)].data(),
                              static_cast<qsizetype>(entry.units[static_cast<size_t>(row)].size()));
