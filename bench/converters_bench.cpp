@@ -15,7 +15,7 @@ namespace {
 
 // One conversion of a category with the value typed and its first and last units selected.
 void BM_Converter(benchmark::State& state, CategoryId id) {
-  const Category& chosen = category(id);
+  const CategoryRecord& chosen = category(id);
   const int units = static_cast<int>(chosen.units.size());
   MemoryListBox source(units), destination(units);
   MemoryTextBox sourcebox, destinationbox;
@@ -29,7 +29,7 @@ void BM_Converter(benchmark::State& state, CategoryId id) {
 }
 
 void registerconverters() {
-  for (const Category& each : categories())
+  for (const CategoryRecord& each : categories())
     benchmark::RegisterBenchmark(("convert/" + std::string(each.caption)).c_str(), BM_Converter,
                                  each.id);
 }

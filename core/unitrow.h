@@ -19,7 +19,11 @@ struct UnitRow {
   double factor;  // one of it in `base`, as the tables' mode multiplies by it
   std::string_view exactfactor;  // that factor exactly, as --list prints it: "1000", "1/760"
   std::string_view definition;   // its definition as its row writes it ("12 in")
-  std::string_view exactsize;    // its size in the reference unit exactly, where a decimal ends
+  std::string_view exactsize;    // its size in the reference unit as a decimal, where one ends
+  // Its size in the reference unit exactly, as a rational ("5/9"); for a temperature scale the
+  // reference reading of `reading` degrees is reading * size + offset (offset is "0" elsewhere).
+  std::string_view size;
+  std::string_view offset;
 
   // The name it goes by: its listed name, else its first symbol, else its first name.
   constexpr std::string_view shown() const {

@@ -33,11 +33,11 @@ constexpr int kMostSteps = 40;
 constexpr size_t kLongestText = 320;
 const bool kTrace = std::getenv("MEROVANE_FUZZ_TRACE") != nullptr;
 
-bool showsmessages(const Category& category) {
+bool showsmessages(const CategoryRecord& category) {
   return category.failures == FailureDisplay::MessageBox;
 }
 // The result grids fill every cell whatever is selected.
-bool isresultgrid(const Category& category) {
+bool isresultgrid(const CategoryRecord& category) {
   return category.shape != Shape::PairScan;
 }
 
@@ -50,7 +50,8 @@ struct Failure {
 // Records every failure, then shows it as the category does.
 class RecordingDisplay : public Reporter {
  public:
-  RecordingDisplay(const Category& category, MessageBox& box) : display_(category.failures, box) {}
+  RecordingDisplay(const CategoryRecord& category, MessageBox& box)
+      : display_(category.failures, box) {}
   void failed(const RuntimeError& error) override {
     failures.push_back({error.kind(), error.Description()});
     display_.failed(error);
@@ -107,7 +108,7 @@ class Session {
 
   void run(FuzzedDataProvider& input) {
     for (int step = 0; step < kMostSteps && input.remaining_bytes() > 0; ++step) {
-      const Category& category =
+      const CategoryRecord& category =
           categories()[input.ConsumeIntegralInRange<size_t>(0, kCategoryCount - 1)];
       act(category, input);
       if (kTrace) trace(category);
@@ -124,7 +125,7 @@ class Session {
     kMaxValue = SelectDestination
   };
 
-  void act(const Category& category, FuzzedDataProvider& input) {
+  void act(const CategoryRecord& category, FuzzedDataProvider& input) {
     MemoryForm::Panel& panel = form_.panel(category.id);
     // -1 and the count itself both leave the list without a selection.
     const int units = static_cast<int>(category.units.size());
@@ -155,14 +156,14 @@ class Session {
   }
 
   // Each step as it runs, to follow a failing input (MEROVANE_FUZZ_TRACE=1).
-  void trace(const Category& category) {
+  void trace(const CategoryRecord& category) {
     MemoryForm::Panel& panel = form_.panel(category.id);
     std::fprintf(stderr, "%s: text %s, from %d to %d\n", std::string(category.caption).c_str(),
                  printable(panel.sourcebox.Text()).c_str(), panel.sourcelist.ListIndex(),
                  panel.destinationlist.ListIndex());
   }
 
-  Outcome click(const Category& category) {
+  Outcome click(const CategoryRecord& category) {
     MemoryForm::Panel& panel = form_.panel(category.id);
     MemoryTextBox& box = panel.destinationbox;
     const int writes = box.writes();
@@ -181,7 +182,7 @@ class Session {
     return outcome;
   }
 
-  void check(const Category& category) {
+  void check(const CategoryRecord& category) {
     MemoryForm::Panel& panel = form_.panel(category.id);
     const std::string source = panel.sourcebox.Text();
     const int from = panel.sourcelist.ListIndex();
@@ -268,7 +269,7 @@ class Session {
   // The API's pair converter and convertcell (which compute only the selected cell of a result
   // grid) and its chart give what the click gave.
   template <class Context>
-  void checkapi(const Category& category, const std::string& source, int from, int to,
+  void checkapi(const CategoryRecord& category, const std::string& source, int from, int to,
                 const Outcome& click, Context&& context) {
     // A pair converter works out its grid's edges once: keep them for the whole run.
     static std::map<std::tuple<CategoryId, int, int>, PairConverter> converters;
@@ -301,7 +302,7 @@ class Session {
   // the selection: with the lists cleared, with the pair reversed, with the first and last units
   // (the pairs furthest apart) or with any pair selected earlier in the session, it fails (or
   // not) just the same.
-  void checkgridfailsforall(const Category& category, const Outcome& selected) {
+  void checkgridfailsforall(const CategoryRecord& category, const Outcome& selected) {
     MemoryForm::Panel& panel = form_.panel(category.id);
     const std::string text = panel.sourcebox.Text();
     const auto describeboth = [&](const std::string& other, const std::string& outcome) {

@@ -1,5 +1,5 @@
 // Fuzzes precise conversions against an exact reference worked out here, in GMP rationals, from
-// the units' definitions (not from the ratio table the build writes): for a random pair of any
+// the units' definitions (not from the maps the build writes): for a random pair of any
 // category, the result is the value times the definitions' ratio rounded once to a double, in one
 // multiplication; a temperature is within one unit in the last place of its exact value, and
 // exact where that is a double. A result that overflows fails as the tables' conversions fail.
@@ -32,29 +32,13 @@ namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-mpq_class exact(const ExactProduct& product) {
-  mpq_class value = 1;
-  for (int at = 0; at < product.count; ++at) {
-    const DecimalPower& term = product.terms[static_cast<size_t>(at)];
-    const Spelled constant = spelled(term.decimal);
-    require(constant.exact.has_value() && !constant.negative &&
-                (*constant.exact != 0 || term.power > 0),
-            "a definition's constant is a decimal, never negative, never 0 divided by",
-            [&] { return printable(term.decimal); });
-    for (int n = 0; n < std::abs(term.power); ++n)
-      value =
-          term.power > 0 ? mpq_class(value * *constant.exact) : mpq_class(value / *constant.exact);
-  }
-  return value;
-}
-
 // The double nearest to a positive rational, an exact half to the even neighbour.
 double nearest(const mpq_class& value) {
   const double truncated = value.get_d();  // toward zero
   return isnearest(truncated, value) ? truncated : std::nextafter(truncated, kInfinity);
 }
 
-std::string describe(const Category& category, int from, int to, const std::string& text) {
+std::string describe(const CategoryRecord& category, int from, int to, const std::string& text) {
   return std::string(category.caption) + " " + printable(text) + " from " +
          std::string(category.units[static_cast<size_t>(from)]) + " to " +
          std::string(category.units[static_cast<size_t>(to)]);
@@ -73,29 +57,26 @@ std::string printed(double value, int digits) {
   return text;
 }
 
-// A multiple's exact factor, from its two decimal texts; 1 for a listed unit.
-mpq_class factor(const Multiple* multiple) {
-  if (multiple == nullptr) return 1;
-  const Spelled numerator = spelled(multiple->numerator);
-  const Spelled denominator = spelled(multiple->denominator);
-  require(numerator.exact && denominator.exact && *denominator.exact != 0,
-          "a multiple's factor is a quotient of decimals",
-          [&] { return std::string(multiple->name.text); });
-  return *numerator.exact / *denominator.exact;
+// A row's exact size or offset, from its rational text: positive for a size.
+mpq_class exactof(std::string_view text) {
+  mpq_class value(std::string(text), 10);
+  value.canonicalize();
+  return value;
 }
 
-void check(const Category& category, int from, int to, Scale scale, int digits,
+// The row a conversion reads or writes: the multiple's own, or the listed unit's.
+const UnitRow& rowof(const CategoryRecord& category, int unit, const UnitRow* multiple) {
+  return multiple != nullptr ? *multiple : category.rows[static_cast<size_t>(unit)];
+}
+
+void check(const CategoryRecord& category, int from, int to, Scale scale, int digits,
            const std::string& text) {
-  const std::span<const Definition> defined = category.definitions;
-  require(defined.size() == category.units.size(), "every unit has a definition",
-          [&] { return std::string(category.caption); });
   const Options options{Mode::Precise, digits};
   const Result result = convertcell(category, text, from, to, options, scale);
   const auto where = [&] {
     return describe(category, from, to, text) +
-           (scale.from ? " (from " + std::string(scale.from->name.text) + ")" : "") +
-           (scale.to ? " (to " + std::string(scale.to->name.text) + ")" : "") + ": " +
-           shown(result);
+           (scale.from ? " (from " + std::string(scale.from->shown()) + ")" : "") +
+           (scale.to ? " (to " + std::string(scale.to->shown()) + ")" : "") + ": " + shown(result);
   };
   require(shown(PairConverter(category, from, to, options, scale).convert(text)) == shown(result),
           "the pair converter gives what the single cell gives", where);
@@ -116,10 +97,10 @@ void check(const Category& category, int from, int to, Scale scale, int digits,
     return;
   }
 
-  const Definition& source = defined[static_cast<size_t>(from)];
-  const Definition& destination = defined[static_cast<size_t>(to)];
-  const mpq_class sourcesize = exact(source.size) * factor(scale.from);
-  const mpq_class destinationsize = exact(destination.size) * factor(scale.to);
+  const UnitRow& source = rowof(category, from, scale.from);
+  const UnitRow& destination = rowof(category, to, scale.to);
+  const mpq_class sourcesize = exactof(source.size);
+  const mpq_class destinationsize = exactof(destination.size);
   const bool same = sourcesize == destinationsize;
   const bool affine = category.id == CategoryId::Temperature && from != to;
   // The expected double (nullopt where the product overflows), or for a temperature the exact
@@ -133,9 +114,8 @@ void check(const Category& category, int from, int to, Scale scale, int digits,
     const double product = value * ratio;
     if (std::isfinite(product)) expected = product;
   } else {
-    truth =
-        (mpq_class(value) * exact(source.size) + exact(source.offset) - exact(destination.offset)) /
-        exact(destination.size);
+    truth = (mpq_class(value) * sourcesize + exactof(source.offset) - exactof(destination.offset)) /
+            destinationsize;
   }
   const bool failed = result.status() == Result::Status::Failed &&
                       result.error()->kind() == ErrorKind::FloatingPoint;
@@ -185,17 +165,15 @@ void check(const Category& category, int from, int to, Scale scale, int digits,
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   using namespace merovane;
   FuzzedDataProvider input(data, size);
-  const Category& category =
+  const CategoryRecord& category =
       categories()[input.ConsumeIntegralInRange<size_t>(0, kCategoryCount - 1)];
   const int units = static_cast<int>(category.units.size());
-  const int positions = units + static_cast<int>(category.multiples.size());
-  // A position past the units is a multiple: its listed unit and the scale that reaches it.
-  const auto unit = [&](int position, const Multiple*& multiple) {
+  const int positions = static_cast<int>(category.rows.size());
+  // A row past the units is a multiple: its listed unit and the scale that reaches it.
+  const auto unit = [&](int position, const UnitRow*& multiple) {
     if (position < units) return position;
-    multiple = &category.multiples[static_cast<size_t>(position - units)];
-    return static_cast<int>(
-        std::find(category.units.begin(), category.units.end(), multiple->name.unit) -
-        category.units.begin());
+    multiple = &category.rows[static_cast<size_t>(position)];
+    return multiple->base;
   };
   Scale scale;
   const int from = unit(input.ConsumeIntegralInRange(0, positions - 1), scale.from);

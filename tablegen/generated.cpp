@@ -119,7 +119,9 @@ void writecategory(std::ostream& out, const UnitCategory& category, const Table&
         << span(k + "Symbols", symbol, line.symbols.size()) << ", "
         << span(k + "Names", name, line.names.size()) << ", " << unit.base << ", "
         << hexliteral(unit.factor) << ", " << literal(unit.listed() ? "1" : unit.exactfactor)
-        << ", " << literal(line.definition) << ", " << literal(exacttext(unit.size)) << "},\n";
+        << ", " << literal(line.definition) << ", " << literal(exacttext(unit.size)) << ", "
+        << literal(unit.size.rational().get_str()) << ", "
+        << literal(unit.offset.rational().get_str()) << "},\n";
     symbol += line.symbols.size();
     name += line.names.size();
   }
