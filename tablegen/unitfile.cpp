@@ -155,19 +155,23 @@ CategoryFile readcategory(const std::string& path) {
   CategoryFile category;
   category.file = path;
   bool named = false;
-  for (const auto& [at, line] : readlines(path)) {
+  for (const auto& entry : readlines(path)) {
+    const Place& at = entry.first;
+    const std::string& line = entry.second;
     if (line.find('|') != std::string::npos) {
       category.rows.push_back(rowline(at, line));
       continue;
     }
-    const auto [word, rest] = keyword(line);
-    const auto single = [&, &rest = rest](std::string& slot) {
+    const auto parts = keyword(line);
+    const std::string& word = parts.first;
+    const std::string& rest = parts.second;
+    const auto single = [&](std::string& slot) {
       if (!slot.empty()) fail(at, word + " twice");
       if (rest.empty()) fail(at, word + " without a value");
       slot = rest;
     };
     // "TEXT as SHOWN" or "TEXT".
-    const auto shown = [&, &rest = rest](std::string& text, std::string& as) {
+    const auto shown = [&](std::string& text, std::string& as) {
       single(text);
       const size_t split = text.find(" as ");
       as = split == std::string::npos ? text : trimmed(std::string_view(text).substr(split + 4));

@@ -96,6 +96,29 @@ TEST(UnitData, AMultipleIsAFactorOfAListedUnit) {
             "length.units:9: a multiple is defined as N or N/M times a listed unit: m 1000");
 }
 
+// The rows the next categories bring: a definition through a constant held to 50 digits, and a
+// reciprocal row, read now.
+TEST(UnitData, IrrationalAndReciprocalRowsAreRead) {
+  const std::filesystem::path directory = std::filesystem::temp_directory_path();
+  const std::string constants = (directory / "merovane-constants-pi.units").string();
+  const std::string angle = (directory / "merovane-angle.units").string();
+  std::ofstream(constants) << "base m | length\n"
+                              "pi = 3.1415926535897932384626433832795028841971693993751 | "
+                              "irrational; to 50 significant digits\n";
+  std::ofstream(angle)
+      << "category Angle\ncaption Angle\nreference m\nshape PairScan\n"
+         "failures Silent\nempty Read\n"
+         "Meters | m | | m\nTurns | | Turn | 2 pi m\nPer meter | | | reciprocal m\n";
+  const std::vector<gen::CategoryFile> files = {gen::readcategory(angle)};
+  const gen::UnitModel model = gen::buildmodel(gen::readconstants(constants), files);
+  const std::vector<gen::Unit>& rows = model.categories.front().rows;
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_FALSE(rows[0].irrational);
+  EXPECT_TRUE(rows[1].irrational);
+  EXPECT_EQ(rows[1].size.nearestdouble(), 6.283185307179586);
+  EXPECT_TRUE(rows[2].reciprocal);
+}
+
 // Every figure a rule-built table works from lies within half a unit of its last written digit
 // of the row's definition, in the column's unit, or the row says why it does not.
 TEST(UnitData, EveryRowsTableFigureIsItsDefinitionOrSaysWhy) {
