@@ -172,7 +172,7 @@ std::string dimensiontext(const Quantity& quantity, const std::vector<std::strin
     if (quantity.powers[at] == 0) continue;
     if (!text.empty()) text += ' ';
     text += bases[at];
-    if (quantity.powers[at] != 1) text += "^" + std::to_string(quantity.powers[at]);
+    if (quantity.powers[at] != 1) text.append("^").append(std::to_string(quantity.powers[at]));
   }
   return text.empty() ? "a pure number" : text;
 }
