@@ -68,7 +68,8 @@ struct CategoryRecord {
   // Names that stand for several of its units, and the written forms its names may be typed in.
   std::span<const AmbiguousName> ambiguous = {};
   std::span<const WrittenForm> writtenforms = {};
-  std::string_view reference = {};  // the unit every definition's size is counted in, as shown ("m²")
+  std::string_view reference =
+      {};  // the unit every definition's size is counted in, as shown ("m²")
 };
 
 }  // namespace merovane
