@@ -11,19 +11,29 @@ namespace merovane::v0 {
 
 // What the public classes hold of the engine's records.
 struct EngineAccess {
-  static Category category(const CategoryRecord& record) { return Category(record); }
-  static const CategoryRecord& record(const Category& category) { return *category.record_; }
   static PairConverter converter(const Pair& pair, const Options& options) {
-    return PairConverter(*pair.category_, pair.from_, pair.to_, options,
-                         {pair.frommultiple_, pair.tomultiple_});
+    return PairConverter(*pair.category_, pair.from_, pair.to_, options);
   }
   static Pair pair(const NamedPair& named) {
-    return Pair(*named.category, named.from, named.to, named.scale.from, named.scale.to);
+    return Pair(*named.category, named.from.row, named.to.row, typedname(named.from),
+                typedname(named.to));
   }
   static std::string name(const Pair& pair, bool from) {
-    const UnitMultiple* multiple = from ? pair.frommultiple_ : pair.tomultiple_;
-    if (multiple != nullptr) return std::string(multiple->name.text);
-    return std::string(pair.category_->units[static_cast<size_t>(from ? pair.from_ : pair.to_)]);
+    if (const std::string_view* typed = from ? pair.fromname_ : pair.toname_)
+      return std::string(*typed);
+    return std::string(
+        pair.category_->rows[static_cast<size_t>(from ? pair.from_ : pair.to_)].listed);
+  }
+
+ private:
+  // The element of a multiple's row that the choice shows, which the pair keeps; nullptr for a
+  // listed unit.
+  static const std::string_view* typedname(const UnitChoice& choice) {
+    if (!choice.unit().listed.empty()) return nullptr;
+    for (std::span<const std::string_view> names : {choice.unit().symbols, choice.unit().names})
+      for (const std::string_view& name : names)
+        if (name.data() == choice.shown.data()) return &name;
+    return nullptr;
   }
 };
 
@@ -77,23 +87,20 @@ std::vector<std::string> Category::units() const {
 
 std::vector<std::string> Category::othernames(std::string_view unit) const {
   std::vector<std::string> names;
-  for (const UnitName& name : record_->names)
-    if (name.unit == unit) names.emplace_back(name.text);
+  for (const UnitRow& row : record_->rows)
+    if (row.listed == unit) {
+      names.assign(row.symbols.begin(), row.symbols.end());
+      names.insert(names.end(), row.names.begin(), row.names.end());
+    }
   return names;
 }
 
 std::vector<Multiple> Category::multiples(std::string_view unit) const {
   std::vector<Multiple> found;
-  const UnitMultiple* group = nullptr;
-  for (const UnitMultiple& multiple : record_->multiples) {
-    if (multiple.name.unit != unit) continue;
-    if (group == nullptr || group->factor != multiple.factor) {
-      std::string factor(multiple.numerator);
-      if (multiple.denominator != "1") factor.append("/").append(multiple.denominator);
-      found.push_back({{}, std::move(factor)});
-      group = &multiple;
-    }
-    found.back().names.emplace_back(multiple.name.text);
+  for (const UnitRow& row : record_->rows) {
+    if (!row.listed.empty() || record_->units[static_cast<size_t>(row.base)] != unit) continue;
+    found.push_back({{row.symbols.begin(), row.symbols.end()}, std::string(row.exactfactor)});
+    found.back().names.insert(found.back().names.end(), row.names.begin(), row.names.end());
   }
   return found;
 }
@@ -134,7 +141,7 @@ StreamCount Pair::convert(std::istream& in, std::ostream& out, Options options,
 std::vector<Match> search(std::string_view word) {
   std::vector<Match> matches;
   for (const UnitChoice& unit : unitscontaining(word))
-    matches.push_back({std::string(unit.name()), std::string(unit.category->caption)});
+    matches.push_back({std::string(unit.shown), std::string(unit.category->caption)});
   return matches;
 }
 

@@ -24,14 +24,13 @@ std::string captions(const std::vector<const CategoryRecord*>& found) {
 // picks it, or the nearest names; or, with none near, where the valid ones are.
 NameError unresolved(std::string_view name, const Answer& answer, const CategoryRecord* category) {
   if (answer.kind == Answer::Kind::Ambiguous) {
-    NameError error{
-        NameError::Kind::Ambiguous,
-        quoted(name) + " names more than one unit; name one: " +
-            alternatives(answer.units,
-                         [](const UnitChoice& choice) { return quoted(choice.name()); }),
-        "",
-        {}};
-    for (const UnitChoice& choice : answer.units) error.candidates.emplace_back(choice.name());
+    NameError error{NameError::Kind::Ambiguous,
+                    quoted(name) + " names more than one unit; name one: " +
+                        alternatives(answer.units,
+                                     [](const UnitChoice& choice) { return quoted(choice.shown); }),
+                    "",
+                    {}};
+    for (const UnitChoice& choice : answer.units) error.candidates.emplace_back(choice.shown);
     return error;
   }
   NameError error{NameError::Kind::UnknownUnit, "unknown unit " + quoted(name), "", {}};
@@ -76,10 +75,7 @@ std::variant<NamedPair, NameError> resolvepair(std::optional<std::string_view> c
   switch (answer.kind) {
     case PairAnswer::Kind::Pair: {
       const PairChoice& choice = *answer.pair;
-      return NamedPair{choice.from.category,
-                       choice.from.unit,
-                       choice.to.unit,
-                       {choice.from.multiple, choice.to.multiple}};
+      return NamedPair{choice.from.category, choice.from, choice.to};
     }
     case PairAnswer::Kind::Unresolved:
       return unresolved(answer.fromfailed ? from : to, answer.failure, category);

@@ -9,16 +9,15 @@
 #include <variant>
 #include <vector>
 
+#include "api/resolver.h"
 #include "core/category.h"
-#include "engine/conversion.h"
 
 namespace merovane {
 
-// Two units of one category, each a listed unit or a multiple of one (the scale).
+// Two units of one category, each a listed unit or a multiple of one.
 struct NamedPair {
   const CategoryRecord* category;
-  int from, to;
-  Scale scale;
+  UnitChoice from, to;
 };
 
 // Why a name does not resolve: a line that says so, and for a call of one conversion what

@@ -46,12 +46,6 @@ class NameCursor {
   size_t at_ = 0;
 };
 
-int position(const CategoryRecord& category, std::string_view listed) {
-  for (size_t unit = 0; unit < category.units.size(); ++unit)
-    if (category.units[unit] == listed) return static_cast<int>(unit);
-  return -1;
-}
-
 // One text a unit answers to: its listed name, another name or symbol, a multiple's name, or a
 // name that stands for several units.
 struct Entry {
@@ -67,20 +61,26 @@ struct Entry {
 
 template <class Visit>
 void foreachentry(const CategoryRecord& category, Visit visit) {
-  for (size_t unit = 0; unit < category.units.size(); ++unit)
-    visit(Entry{category.units[unit], false, false, {&category, static_cast<int>(unit)}});
-  for (const UnitName& name : category.names)
+  const int listed = static_cast<int>(category.units.size());
+  for (int row = 0; row < listed; ++row)
+    visit(Entry{category.units[static_cast<size_t>(row)],
+                false,
+                false,
+                {&category, row, category.units[static_cast<size_t>(row)]}});
+  const auto names = [&](int row, bool multiples) {
+    const UnitRow& unit = category.rows[static_cast<size_t>(row)];
+    for (std::string_view symbol : unit.symbols)
+      visit(Entry{symbol, true, false, {&category, row, multiples ? symbol : unit.listed}});
+    for (std::string_view name : unit.names)
+      visit(Entry{name, false, false, {&category, row, multiples ? name : unit.listed}});
+  };
+  for (int row = 0; row < listed; ++row) names(row, false);
+  for (int row = listed; row < static_cast<int>(category.rows.size()); ++row) names(row, true);
+  for (const AmbiguousName& name : category.ambiguous)
     visit(Entry{name.text,
-                name.kind == UnitName::Kind::Symbol,
                 false,
-                {&category, position(category, name.unit)}});
-  for (const UnitMultiple& multiple : category.multiples)
-    visit(Entry{multiple.name.text,
-                multiple.name.kind == UnitName::Kind::Symbol,
-                false,
-                {&category, position(category, multiple.name.unit), &multiple}});
-  for (const UnitName& name : category.ambiguous)
-    visit(Entry{name.text, false, true, {&category, position(category, name.unit)}});
+                true,
+                {&category, name.row, category.rows[static_cast<size_t>(name.row)].shown()}});
 }
 
 void addonce(std::vector<UnitChoice>& choices, const UnitChoice& choice) {
@@ -306,10 +306,6 @@ const CategoryRecord* findcategory(std::string_view name) {
   return nullptr;
 }
 
-std::string_view UnitChoice::name() const {
-  return multiple != nullptr ? multiple->name.text : category->units[static_cast<size_t>(unit)];
-}
-
 Answer resolve(std::string_view typed, const CategoryRecord* category, Reading reading) {
   Answer answer =
       category != nullptr ? resolvein(*category, typed, reading) : resolveanywhere(typed, reading);
@@ -381,21 +377,15 @@ std::vector<UnitChoice> unitscontaining(std::string_view word) {
       if (lowered(entry.text).find(needle) == std::string::npos) return;
       UnitChoice choice = entry.choice;
       // A multiple is found as the first of the names it goes by.
-      if (choice.multiple != nullptr)
-        for (const UnitMultiple& multiple : category.multiples)
-          if (multiple.name.unit == choice.multiple->name.unit &&
-              multiple.factor == choice.multiple->factor) {
-            choice.multiple = &multiple;
-            break;
-          }
+      choice.shown = choice.unit().shown();
       addonce(found, choice);
     });
   // In the categories' order, each category's units in its list's order, a multiple after the
   // unit it multiplies.
   std::stable_sort(found.begin(), found.end(), [](const UnitChoice& a, const UnitChoice& b) {
     if (a.category != b.category) return a.category->id < b.category->id;
-    if (a.unit != b.unit) return a.unit < b.unit;
-    return a.multiple == nullptr && b.multiple != nullptr;
+    if (a.unit().base != b.unit().base) return a.unit().base < b.unit().base;
+    return a.unit().listed.size() > 0 && b.unit().listed.empty();
   });
   return found;
 }

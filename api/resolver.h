@@ -24,16 +24,15 @@ bool samename(std::string_view a, std::string_view b);
 // The category whose caption is `name`, ignoring case; nullptr if none.
 const CategoryRecord* findcategory(std::string_view name);
 
-// A unit as typed: a listed unit of a category, or a multiple of one.
+// A unit as typed: a row of a category, a listed unit or a multiple of one.
 struct UnitChoice {
   const CategoryRecord* category = nullptr;
-  int unit = -1;                           // its position in the category's list
-  const UnitMultiple* multiple = nullptr;  // set when the name was a multiple of that unit
+  int row = -1;  // its position in the category's rows
+  // The name it shows as: the listed name of a listed unit, or the symbol or name of a multiple
+  // that was typed (kWh, Kilowatt-hours).
+  std::string_view shown;
 
-  // One of it in the listed unit.
-  double factor() const { return multiple != nullptr ? multiple->factor : 1; }
-  // The name it shows as: the listed name, or the multiple's.
-  std::string_view name() const;
+  const UnitRow& unit() const { return category->rows[static_cast<size_t>(row)]; }
   friend bool operator==(const UnitChoice&, const UnitChoice&) = default;
 };
 

@@ -1,4 +1,6 @@
-// The twelve categories' records, in the order of the window's category table.
+// The twelve categories' records, in the order of the window's category table, written by
+// merovane-tablegen from the unit data: one file per category (categories/*.units) and the
+// constants they share (categories/constants.units).
 #pragma once
 
 #include <array>

@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "core/conversiontable.h"
-#include "core/definition.h"
-#include "core/unitname.h"
+#include "core/precise.h"
+#include "core/unitrow.h"
 
 namespace merovane {
 
@@ -48,32 +48,28 @@ enum class EmptyText : std::uint8_t {
   ConvertsNothing,  // the conversion ends at once, quietly
 };
 
-// The position of `name` in a unit list, for tables that name their units; a name the list does
-// not hold fails to compile.
-consteval int unitposition(std::span<const std::string_view> units, std::string_view name) {
-  for (size_t at = 0; at < units.size(); ++at)
-    if (units[at] == name) return static_cast<int>(at);
-  throw "no such unit in the list";
-}
-
+// Everything about one category, written by merovane-tablegen from its data file.
 struct CategoryRecord {
   CategoryId id;
   std::string_view caption;
-  std::span<const std::string_view> units;
-  // Built on first use; every later call returns the same table.
+  std::span<const std::string_view> units;  // the window's listed names, in its order
+  // The window's table over the listed units; built on first use, every later call returns the
+  // same table.
   const ConversionTable& (*table)();
   Shape shape;
   FailureDisplay failures;
   EmptyText emptytext;
-  // The other names and symbols its units answer to on the command line.
-  std::span<const UnitName> names = {};
-  // Each unit's exact definition, in the order of `units` (empty until a category has them).
-  std::span<const Definition> definitions = {};
-  // Exact multiples of its units, names that stand for several of its units, and the written
-  // forms its names may be typed in.
-  std::span<const UnitMultiple> multiples = {};
-  std::span<const UnitName> ambiguous = {};
+  // Every unit: the listed ones first, in the window's order (rows[i] is units[i]), then the
+  // multiples.
+  std::span<const UnitRow> rows = {};
+  // rows.size() squared maps, row by row: precise[from * rows.size() + to] converts by the
+  // definitions from row `from` to row `to`.
+  std::span<const PreciseMap> precise = {};
+  // Names that stand for several of its units, and the written forms its names may be typed in.
+  std::span<const AmbiguousName> ambiguous = {};
   std::span<const WrittenForm> writtenforms = {};
+  std::string_view reference =
+      {};  // the unit every definition's size is counted in, as shown ("m²")
 };
 
 }  // namespace merovane

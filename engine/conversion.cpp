@@ -8,7 +8,6 @@
 #include <string>
 
 #include "api/quote.h"
-#include "categories/prebuilt.h"
 #include "core/runtime.h"
 
 namespace merovane {
@@ -46,29 +45,6 @@ double gridlimit(const ConversionTable& table, double sign) {
   return value(good);
 }
 
-bool owns(const CategoryRecord& category, const UnitMultiple* multiple) {
-  return multiple == nullptr || (multiple >= category.multiples.data() &&
-                                 multiple < category.multiples.data() + category.multiples.size());
-}
-
-// A unit's row and column in the category's ratios: its listed position, or for a multiple the
-// listed units' count plus its position among the multiples.
-size_t ratioposition(const CategoryRecord& category, int unit, const UnitMultiple* multiple) {
-  if (multiple == nullptr) return static_cast<size_t>(unit);
-  return category.units.size() + static_cast<size_t>(multiple - category.multiples.data());
-}
-
-PreciseMap precisemap(const CategoryRecord& category, int from, int to, Scale scale) {
-  const size_t source = ratioposition(category, from, scale.from);
-  const size_t destination = ratioposition(category, to, scale.to);
-  if (source == destination) return PreciseMap::unchanged();
-  // Temperature scales are affine: their degree ratio alone would lose the offsets.
-  if (!category.definitions.empty() && category.id == CategoryId::Temperature)
-    return PreciseMap::between(category.definitions[source], category.definitions[destination]);
-  const size_t positions = category.units.size() + category.multiples.size();
-  return PreciseMap::ratio(preciseratios(category.id)[source * positions + destination]);
-}
-
 // Why a text gave no result, in one line that names it.
 std::string cannotconvert(std::string_view text, const char* description, bool mismatch) {
   if (text.empty()) return "the value is empty: nothing to convert";
@@ -99,32 +75,38 @@ Result nosuchunit() {
   return Result(Result::Status::Failed, kNoSuchUnit, "no such unit in this category");
 }
 
-PairConverter::PairConverter(const CategoryRecord& category, int from, int to, Options options,
-                             Scale scale)
-    : category_(&category), from_(from), to_(to), options_(options), scale_(scale) {
-  const int units = category.table().units();
-  const auto position = [units](int unit) {
-    return unit == kNoUnit || (unit >= 0 && unit < units);
-  };
-  const bool selected = from != kNoUnit && to != kNoUnit;
-  if (!position(from) || !position(to) || !owns(category, scale.from) ||
-      !owns(category, scale.to) || (!selected && !scale.identity()))
+PairConverter::PairConverter(const CategoryRecord& category, int from, int to, Options options)
+    : category_(&category), from_(from), to_(to), options_(options) {
+  const int rows = static_cast<int>(category.rows.size());
+  const auto position = [rows](int row) { return row == kNoUnit || (row >= 0 && row < rows); };
+  if (!position(from) || !position(to))
     refusal_ = Refusal::NoSuchUnit;
   else if (!options.validdigits())
     refusal_ = Refusal::Digits;
-  if (refusal_ != Refusal::None) return;
-  if (options.mode == Mode::Precise && selected) precise_ = precisemap(category, from, to, scale);
+  if (refusal_ != Refusal::None || from == kNoUnit || to == kNoUnit) {
+    if (refusal_ == Refusal::None && failswhole(category, options.mode))
+      range_ = &gridrange(category.table());
+    return;
+  }
+  if (options.mode == Mode::Precise) {
+    precise_ = category.precise[static_cast<size_t>(from * rows + to)];
+    return;
+  }
+  const UnitRow& source = category.rows[static_cast<size_t>(from)];
+  const UnitRow& destination = category.rows[static_cast<size_t>(to)];
+  from_ = source.base, to_ = destination.base;
+  fromfactor_ = source.factor, tofactor_ = destination.factor;
   if (failswhole(category, options.mode)) range_ = &gridrange(category.table());
 }
 
 double PairConverter::number(std::string_view text) const {
   const double value = texttonumber(text);
   if (options_.mode == Mode::Precise) return precise_.apply(value);
-  const double scaled = scale_.from != nullptr ? checkfloat(value * scale_.fromfactor()) : value;
+  const double scaled = fromfactor_ != 1 ? checkfloat(value * fromfactor_) : value;
   if (range_ != nullptr && !range_->holds(scaled))
     throw RuntimeError(ErrorKind::FloatingPoint, kFloatingPoint);
   const double result = category_->table().convert(from_, to_, scaled);
-  return scale_.to != nullptr ? checkfloat(result / scale_.tofactor()) : result;
+  return tofactor_ != 1 ? checkfloat(result / tofactor_) : result;
 }
 
 int PairConverter::write(std::string_view text, char* out) const noexcept {
@@ -168,8 +150,8 @@ Result PairConverter::convert(std::string_view text) const {
 }
 
 Result convert(const CategoryRecord& category, std::string_view text, int from, int to,
-               Options options, Scale scale) {
-  return PairConverter(category, from, to, options, scale).convert(text);
+               Options options) {
+  return PairConverter(category, from, to, options).convert(text);
 }
 
 std::vector<Result> chart(const CategoryRecord& category, std::string_view text, Options options) {

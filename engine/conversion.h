@@ -38,30 +38,20 @@ struct GridRange {
 };
 const GridRange& gridrange(const ConversionTable& table);
 
-// The multiples of the listed units a conversion reads and writes, each of the category's own
-// list of multiples; none for the listed units themselves (kWh is read as 1000 Watt-hours).
-struct Scale {
-  const UnitMultiple* from = nullptr;
-  const UnitMultiple* to = nullptr;
-  double fromfactor() const { return from != nullptr ? from->factor : 1; }
-  double tofactor() const { return to != nullptr ? to->factor : 1; }
-  bool identity() const { return from == nullptr && to == nullptr; }
-};
-
-// One pair of a category's units, with what its conversions need worked out once.
+// One pair of a category's units (two of its rows: the listed units first, in the window's
+// order, then the others), with what its conversions need worked out once.
 //
-// By the tables (the window's figures): the pair's cell of the category's table, the value read
-// multiplied by a source multiple's factor first and the result divided by a destination
-// multiple's after, each under the floating-point check; in a result grid, a value that some
-// cell does not convert fails every pair. By the definitions: the pair's exact map (its ratio
-// rounded once, or a temperature's affine map), multiples' factors included.
+// By the tables (the window's figures): the cell of the category's table between the rows'
+// listed units, a multiple's value multiplied by its factor first and a result in a multiple
+// divided by its factor after, each under the floating-point check; in a result grid, a value
+// that some cell does not convert fails every pair. By the definitions: the pair's exact map
+// (its ratio rounded once, or a temperature's affine map).
 //
-// Positions outside the category's list (other than kNoUnit), multiples of another category and
-// digits outside Options' range make every conversion fail, with the reason.
+// Rows outside the category (other than kNoUnit) and digits outside Options' range make every
+// conversion fail, with the reason.
 class PairConverter {
  public:
-  PairConverter(const CategoryRecord& category, int from, int to, Options options = {},
-                Scale scale = {});
+  PairConverter(const CategoryRecord& category, int from, int to, Options options = {});
 
   // What the pair gives for `text`: its result's text, nothing (an empty text where the category
   // converts nothing, or no unit), or the failure, with the one-line message naming the text.
@@ -79,16 +69,16 @@ class PairConverter {
   const CategoryRecord* category_;
   int from_, to_;
   Options options_;
-  Scale scale_;
+  double fromfactor_ = 1, tofactor_ = 1;  // the multiples' factors, by the tables
   // Why every conversion fails, if one does.
   enum class Refusal : std::uint8_t { None, NoSuchUnit, Digits } refusal_ = Refusal::None;
   PreciseMap precise_ = PreciseMap::unchanged();
   const GridRange* range_ = nullptr;  // for a result grid by the tables
 };
 
-// One text from `from` to `to`: PairConverter(category, from, to, options, scale).convert(text).
+// One text from row `from` to row `to`: PairConverter(category, from, to, options).convert(text).
 Result convert(const CategoryRecord& category, std::string_view text, int from, int to,
-               Options options = {}, Scale scale = {});
+               Options options = {});
 
 // Every pair of the category's listed units for one text, row by row.
 std::vector<Result> chart(const CategoryRecord& category, std::string_view text, Options options);

@@ -1,17 +1,6 @@
 #include "forms/converters.h"
 
-#include "categories/findbit.h"
-#include "categories/finddensity.h"
-#include "categories/findenergy.h"
-#include "categories/findforce.h"
-#include "categories/findlength.h"
-#include "categories/findpower.h"
-#include "categories/findpressure.h"
-#include "categories/findspeed.h"
-#include "categories/findtemp.h"
-#include "categories/findvolume.h"
-#include "categories/findweight1.h"
-#include "categories/finsarea.h"
+#include "categories/categories.h"
 #include "engine/frame.h"
 #include "forms/registry.h"
 
@@ -42,7 +31,7 @@ void convertonwindow(const CategoryRecord& category, Form& window) {
 }  // namespace
 
 void convertarea() {
-  convertonwindow(areacategory(), frmmain());
+  convertonwindow(category(CategoryId::Area), frmmain());
 }
 
 void hideunitframes() {
@@ -70,48 +59,48 @@ void hideunitframes() {
 }
 
 void convertbits(ListBox& listbits, ListBox& listbitd, TextBox& txtbits, TextBox& txtbitd) {
-  convertonwindow(bitcategory(), listbits, listbitd, txtbits, txtbitd);
+  convertonwindow(category(CategoryId::BitsAndBytes), listbits, listbitd, txtbits, txtbitd);
 }
 
 void convertdensity() {
-  convertonwindow(densitycategory(), frmmain());
+  convertonwindow(category(CategoryId::Density), frmmain());
 }
 
 void convertenergy() {
-  convertonwindow(energycategory(), frmmain());
+  convertonwindow(category(CategoryId::Energy), frmmain());
 }
 
 void convertforce() {
-  convertonwindow(forcecategory(), frmmain());
+  convertonwindow(category(CategoryId::Force), frmmain());
 }
 
 void convertlength(ListBox& listlengths, ListBox& listlengthd, TextBox& txtfls, TextBox& txtfld) {
-  convertonwindow(lengthcategory(), listlengths, listlengthd, txtfls, txtfld);
+  convertonwindow(category(CategoryId::Length), listlengths, listlengthd, txtfls, txtfld);
 }
 
 void convertpower() {
-  convertonwindow(powercategory(), frmmain());
+  convertonwindow(category(CategoryId::Power), frmmain());
 }
 
 void convertpressure() {
-  convertonwindow(pressurecategory(), frmmain());
+  convertonwindow(category(CategoryId::Pressure), frmmain());
 }
 
 void convertspeed() {
-  convertonwindow(speedcategory(), frmmain());
+  convertonwindow(category(CategoryId::Speed), frmmain());
 }
 
 void converttemp() {
-  convertonwindow(tempcategory(), frmmain());
+  convertonwindow(category(CategoryId::Temperature), frmmain());
 }
 
 void convertvolume() {
-  convertonwindow(volumecategory(), frmmain());
+  convertonwindow(category(CategoryId::Volume), frmmain());
 }
 
 void convertweight(ListBox& listweights, ListBox& listweightd, TextBox& txtweights,
                    TextBox& txtweightd) {
-  convertonwindow(weightcategory(), listweights, listweightd, txtweights, txtweightd);
+  convertonwindow(category(CategoryId::Weight), listweights, listweightd, txtweights, txtweightd);
 }
 
 }  // namespace merovane

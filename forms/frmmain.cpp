@@ -7,18 +7,6 @@
 #include <vector>
 
 #include "categories/categories.h"
-#include "categories/findbit.h"
-#include "categories/finddensity.h"
-#include "categories/findenergy.h"
-#include "categories/findforce.h"
-#include "categories/findlength.h"
-#include "categories/findpower.h"
-#include "categories/findpressure.h"
-#include "categories/findspeed.h"
-#include "categories/findtemp.h"
-#include "categories/findvolume.h"
-#include "categories/findweight1.h"
-#include "categories/finsarea.h"
 #include "forms/application.h"
 #include "forms/converters.h"
 #include "forms/registry.h"

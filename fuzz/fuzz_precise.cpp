@@ -1,5 +1,5 @@
 // Fuzzes precise conversions against an exact reference worked out here, in GMP rationals, from
-// the units' definitions (not from the ratio table the build writes): for a random pair of any
+// the units' definitions (not from the maps the build writes): for a random pair of any
 // category, the result is the value times the definitions' ratio rounded once to a double, in one
 // multiplication; a temperature is within one unit in the last place of its exact value, and
 // exact where that is a double. A result that overflows fails as the tables' conversions fail.
@@ -20,9 +20,10 @@
 #include <optional>
 #include <string>
 
+#include "api/chart.h"
+#include "api/conversion.h"
 #include "categories/categories.h"
 #include "core/runtime.h"
-#include "engine/conversion.h"
 #include "fuzz/invariant.h"
 #include "fuzz/reference.h"
 
@@ -30,22 +31,6 @@ namespace merovane::fuzz {
 namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
-
-mpq_class exact(const ExactProduct& product) {
-  mpq_class value = 1;
-  for (int at = 0; at < product.count; ++at) {
-    const DecimalPower& term = product.terms[static_cast<size_t>(at)];
-    const Spelled constant = spelled(term.decimal);
-    require(constant.exact.has_value() && !constant.negative &&
-                (*constant.exact != 0 || term.power > 0),
-            "a definition's constant is a decimal, never negative, never 0 divided by",
-            [&] { return printable(term.decimal); });
-    for (int n = 0; n < std::abs(term.power); ++n)
-      value =
-          term.power > 0 ? mpq_class(value * *constant.exact) : mpq_class(value / *constant.exact);
-  }
-  return value;
-}
 
 // The double nearest to a positive rational, an exact half to the even neighbour.
 double nearest(const mpq_class& value) {
@@ -55,8 +40,8 @@ double nearest(const mpq_class& value) {
 
 std::string describe(const CategoryRecord& category, int from, int to, const std::string& text) {
   return std::string(category.caption) + " " + printable(text) + " from " +
-         std::string(category.units[static_cast<size_t>(from)]) + " to " +
-         std::string(category.units[static_cast<size_t>(to)]);
+         std::string(category.rows[static_cast<size_t>(from)].shown()) + " to " +
+         std::string(category.rows[static_cast<size_t>(to)].shown());
 }
 
 std::string shown(const Result& result) {
@@ -72,36 +57,22 @@ std::string printed(double value, int digits) {
   return text;
 }
 
-// A multiple's exact factor, from its two decimal texts; 1 for a listed unit.
-mpq_class factor(const UnitMultiple* multiple) {
-  if (multiple == nullptr) return 1;
-  const Spelled numerator = spelled(multiple->numerator);
-  const Spelled denominator = spelled(multiple->denominator);
-  require(numerator.exact && denominator.exact && *denominator.exact != 0,
-          "a multiple's factor is a quotient of decimals",
-          [&] { return std::string(multiple->name.text); });
-  return *numerator.exact / *denominator.exact;
+// A row's exact size or offset, from its rational text: positive for a size.
+mpq_class exactof(std::string_view text) {
+  mpq_class value(std::string(text), 10);
+  value.canonicalize();
+  return value;
 }
 
-void check(const CategoryRecord& category, int from, int to, Scale scale, int digits,
-           const std::string& text) {
-  const std::span<const Definition> defined = category.definitions;
-  require(defined.size() == category.units.size(), "every unit has a definition",
-          [&] { return std::string(category.caption); });
+void check(const CategoryRecord& category, int from, int to, int digits, const std::string& text) {
   const Options options{Mode::Precise, digits};
-  const Result result = convert(category, text, from, to, options, scale);
-  const auto where = [&] {
-    return describe(category, from, to, text) +
-           (scale.from ? " (from " + std::string(scale.from->name.text) + ")" : "") +
-           (scale.to ? " (to " + std::string(scale.to->name.text) + ")" : "") + ": " +
-           shown(result);
-  };
-  if (scale.identity()) {
-    const int units = static_cast<int>(category.units.size());
+  const Result result = convert(category, text, from, to, options);
+  const auto where = [&] { return describe(category, from, to, text) + ": " + shown(result); };
+  const int units = static_cast<int>(category.units.size());
+  if (from < units && to < units)
     require(shown(chart(category, text, options)[static_cast<size_t>(from * units + to)]) ==
                 shown(result),
-            "the chart's cell gives what the single cell gives", where);
-  }
+            "the chart's cell gives what the pair gives", where);
 
   if (text.empty() && category.emptytext == EmptyText::ConvertsNothing) {
     require(result.status() == Result::Status::Nothing, "an empty text converts nothing", where);
@@ -116,10 +87,10 @@ void check(const CategoryRecord& category, int from, int to, Scale scale, int di
     return;
   }
 
-  const Definition& source = defined[static_cast<size_t>(from)];
-  const Definition& destination = defined[static_cast<size_t>(to)];
-  const mpq_class sourcesize = exact(source.size) * factor(scale.from);
-  const mpq_class destinationsize = exact(destination.size) * factor(scale.to);
+  const UnitRow& source = category.rows[static_cast<size_t>(from)];
+  const UnitRow& destination = category.rows[static_cast<size_t>(to)];
+  const mpq_class sourcesize = exactof(source.size);
+  const mpq_class destinationsize = exactof(destination.size);
   const bool same = sourcesize == destinationsize;
   const bool affine = category.id == CategoryId::Temperature && from != to;
   // The expected double (nullopt where the product overflows), or for a temperature the exact
@@ -133,9 +104,8 @@ void check(const CategoryRecord& category, int from, int to, Scale scale, int di
     const double product = value * ratio;
     if (std::isfinite(product)) expected = product;
   } else {
-    truth =
-        (mpq_class(value) * exact(source.size) + exact(source.offset) - exact(destination.offset)) /
-        exact(destination.size);
+    truth = (mpq_class(value) * sourcesize + exactof(source.offset) - exactof(destination.offset)) /
+            destinationsize;
   }
   const bool failed = result.status() == Result::Status::Failed && result.error() == kFloatingPoint;
   if (truth) {
@@ -156,8 +126,8 @@ void check(const CategoryRecord& category, int from, int to, Scale scale, int di
   require(result.status() == Result::Status::Converted, "a precise conversion converts", where);
 
   // The result read back from 17 digits, which every double keeps.
-  const double got = texttonumber(
-      shown(convert(category, text, from, to, {Mode::Precise, Options::kMostDigits}, scale)));
+  const double got =
+      texttonumber(shown(convert(category, text, from, to, {Mode::Precise, Options::kMostDigits})));
   if (truth) {
     const bool representable = abs(*truth) == mpq_class(nearest(abs(*truth)));
     require(representable ? mpq_class(got) == *truth
@@ -186,19 +156,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   FuzzedDataProvider input(data, size);
   const CategoryRecord& category =
       categories()[input.ConsumeIntegralInRange<size_t>(0, kCategoryCount - 1)];
-  const int units = static_cast<int>(category.units.size());
-  const int positions = units + static_cast<int>(category.multiples.size());
-  // A position past the units is a multiple: its listed unit and the scale that reaches it.
-  const auto unit = [&](int position, const UnitMultiple*& multiple) {
-    if (position < units) return position;
-    multiple = &category.multiples[static_cast<size_t>(position - units)];
-    return static_cast<int>(
-        std::find(category.units.begin(), category.units.end(), multiple->name.unit) -
-        category.units.begin());
-  };
-  Scale scale;
-  const int from = unit(input.ConsumeIntegralInRange(0, positions - 1), scale.from);
-  const int to = unit(input.ConsumeIntegralInRange(0, positions - 1), scale.to);
+  const int rows = static_cast<int>(category.rows.size());
+  const int from = input.ConsumeIntegralInRange(0, rows - 1);
+  const int to = input.ConsumeIntegralInRange(0, rows - 1);
   const int digits = input.ConsumeIntegralInRange(Options::kFewestDigits, Options::kMostDigits);
   std::string text;
   if (input.ConsumeBool()) {
@@ -211,6 +171,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   } else {
     text = input.ConsumeRandomLengthString(64);
   }
-  fuzz::check(category, from, to, scale, digits, text);
+  fuzz::check(category, from, to, digits, text);
   return 0;
 }

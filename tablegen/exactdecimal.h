@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace merovane {
 
@@ -22,6 +23,9 @@ class ExactDecimal {
   ExactDecimal(long whole) : value_(whole) {}  // NOLINT: whole numbers read as themselves
   // A plain decimal text: optional "-", digits, optional "." and digits ("4.2333333").
   static ExactDecimal parse(std::string_view decimal);
+  // Any rational.
+  static ExactDecimal of(mpq_class value) { return ExactDecimal(std::move(value)); }
+  const mpq_class& rational() const { return value_; }
 
   friend ExactDecimal operator+(const ExactDecimal& a, const ExactDecimal& b);
   friend ExactDecimal operator-(const ExactDecimal& a, const ExactDecimal& b);

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "categories/findbit.h"
+#include "categories/categories.h"
 #include "core/runtime.h"
 #include "tablegen/exactdecimal.h"
 #include "testsupport.h"

@@ -1,10 +1,11 @@
-// Density: the rule rebuilt exactly, its literals and exceptions, and convertdensity end to end.
+// Density: its literals and exceptions, and convertdensity end to end. The rule over the rows'
+// figures is the data's (categories/density.units), checked by prebuilt_test and unitdata_test.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <utility>
 
-#include "categories/finddensity.h"
+#include "categories/categories.h"
 #include "tablegen/exactdecimal.h"
 #include "testsupport.h"
 
@@ -12,17 +13,6 @@ namespace merovane {
 namespace {
 
 using namespace merovane::testing;
-
-TEST(DensityTable, UnitsInListOrder) {
-  const std::vector<std::string_view> expected = {
-      "Grains/gallon",         "Grams/cubic centimeters", "Grams/liter",
-      "Grams/milliliters",     "Kilograms/cubic meters",  "Kilograms/liter",
-      "Megagrams/cubic meter", "Milligrams/milliliter",   "Milligrams/liter",
-      "Ounces/cubic inch",     "Ounces/gallon",           "Pounds/cubic inch",
-      "Pounds/cubic foot",     "Pounds/gallon",           "Slugs/cubic foot",
-      "Tonnes/cubic meter",    "Tons/cubic yard"};
-  EXPECT_EQ(unitnames(category(CategoryId::Density).units), expected);
-}
 
 // Literals the table writes, the four exceptions among them.
 TEST(DensityTable, Literals) {
@@ -62,43 +52,6 @@ TEST(DensityTable, Literals) {
   EXPECT_EQ(chain.factor(0), 0.001);
   EXPECT_EQ(chain.factor(1), 0.000036);
   EXPECT_EQ(chain.places(), 6);
-}
-
-// Every other pair worked out here from the kilograms per cubic meter column: units of one size
-// are unchanged; else the ratio, or the size times 58.418 toward Grains/gallon, to 6 decimal
-// places with an exact half up.
-TEST(DensityTable, EveryOtherPairFollowsTheRule) {
-  const char* kilograms[] = {"0.017118", "1000",       "1",         "1000",       "1",
-                             "1000",     "1000",       "1",         "0.001",      "1729.994044",
-                             "7.489152", "27679.904",  "16.018463", "119.826427", "515.317882",
-                             "1000",     "1186.552843"};
-  const int grains = 0, milligrams = 8, poundspercubicinch = 11, slugs = 14;
-  const std::vector<std::pair<int, int>> exceptions = {
-      {grains, milligrams}, {slugs, grains}, {slugs, milligrams}, {milligrams, poundspercubicinch}};
-  int unchanged = 0, constants = 0;
-  for (int s = 0; s < 17; ++s)
-    for (int d = 0; d < 17; ++d) {
-      if (s == d ||
-          std::find(exceptions.begin(), exceptions.end(), std::pair(s, d)) != exceptions.end())
-        continue;
-      const ExactDecimal from = ExactDecimal::parse(kilograms[s]);
-      const ExactDecimal to = ExactDecimal::parse(kilograms[d]);
-      if (from == to) {
-        EXPECT_EQ(category(CategoryId::Density).table().at(s, d).kind(),
-                  PairExpression::Kind::Unchanged)
-            << s << d;
-        ++unchanged;
-        continue;
-      }
-      const ExactDecimal ratio = d == grains ? from * ExactDecimal::parse("58.418") : from / to;
-      const ExactDecimal expected = ratio.roundplaces(6, Rounding::HalfUp);
-      EXPECT_FALSE(expected.iszero()) << s << " to " << d;
-      EXPECT_EQ(category(CategoryId::Density).table().constant(s, d), number(expected))
-          << s << " to " << d << " should be " << expected.text();
-      ++constants;
-    }
-  EXPECT_EQ(unchanged, 26);
-  EXPECT_EQ(constants + unchanged + 4, 272);
 }
 
 using DensityTest = FormTest;

@@ -1,7 +1,7 @@
 // Energy: the literal table against its rule, and convertenergy end to end.
 #include <gtest/gtest.h>
 
-#include "categories/findenergy.h"
+#include "categories/categories.h"
 #include "tablegen/exactdecimal.h"
 #include "testsupport.h"
 

@@ -1,7 +1,7 @@
 // Force: the literal table's Newtons column and chain, and convertforce end to end.
 #include <gtest/gtest.h>
 
-#include "categories/findforce.h"
+#include "categories/categories.h"
 #include "testsupport.h"
 
 namespace merovane {

@@ -51,8 +51,12 @@ class FrameTest : public ::testing::Test {
     sourcelist.select(from);
     destinationlist.select(to);
     sourcebox.SetText(text);
-    const CategoryRecord category{CategoryId::Length, "Small", {}, small, style, display,
-                                  EmptyText::Read};
+    static constexpr std::string_view kUnits[] = {"a", "b", "c"};
+    static const UnitRow kRows[] = {{.listed = "a", .base = 0, .factor = 1},
+                                    {.listed = "b", .base = 1, .factor = 1},
+                                    {.listed = "c", .base = 2, .factor = 1}};
+    const CategoryRecord category{CategoryId::Length, "Small", kUnits, small, style, display,
+                                  EmptyText::Read,    kRows};
     DisplayReporter reporter(display, messages);
     convert(category, sourcelist, destinationlist, sourcebox, destinationbox, reporter);
   }

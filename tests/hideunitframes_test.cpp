@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "categories/finsarea.h"
+#include "categories/categories.h"
 #include "forms/converters.h"
 #include "forms/registry.h"
 #include "tests/support/memoryform.h"

@@ -1,23 +1,14 @@
-// Length: the table's checkpoints, its rule rebuilt exactly, and convertlength end to end.
+// Length: the table's checkpoints and convertlength end to end. The rule over the rows' figures is
+// the data's (categories/length.units), checked by prebuilt_test and unitdata_test.
 #include <gtest/gtest.h>
 
-#include "categories/findlength.h"
-#include "tablegen/exactdecimal.h"
+#include "categories/categories.h"
 #include "testsupport.h"
 
 namespace merovane {
 namespace {
 
 using namespace merovane::testing;
-
-TEST(LengthTable, UnitsInListOrder) {
-  const std::vector<std::string_view> expected = {
-      "Angstroms",  "Microns",     "Millimeters", "Centimeters", "Decimeters", "Meters",
-      "Dekameters", "Hectometers", "Kilometers",  "Mils",        "Picas",      "Inches",
-      "Links",      "Spans",       "Feet",        "Cubits",      "Yards",      "Fathoms",
-      "Rods",       "Chains",      "Miles",       "Light years"};
-  EXPECT_EQ(unitnames(category(CategoryId::Length).units), expected);
-}
 
 struct Checkpoint {
   const char* from;
@@ -57,38 +48,6 @@ TEST(LengthTable, Checkpoints) {
             .constant(position(CategoryId::Length, c.from), position(CategoryId::Length, c.to)),
         number(c.constant))
         << c.from << " to " << c.to;
-}
-
-// Every constant from the millimeter column, worked out here on its own: 8 decimal places, 9
-// significant digits where that leaves zero, 15 significant digits from 10000000 on.
-TEST(LengthTable, EveryConstantFollowsTheRuleExactly) {
-  const char* millimeters[] = {"0.0000001", "0.001",
-                               "1",         "10",
-                               "100",       "1000",
-                               "10000",     "100000",
-                               "1000000",   "0.0254",
-                               "4.2333333", "25.4",
-                               "201.1684",  "228.6",
-                               "304.8",     "457.2",
-                               "914.4",     "1828.8",
-                               "5029.21",   "20116.84",
-                               "1609344",   "9460528000000000000"};
-  int checked = 0;
-  for (int i = 0; i < 22; ++i)
-    for (int j = 0; j < 22; ++j) {
-      if (i == j) continue;
-      const ExactDecimal x =
-          ExactDecimal::parse(millimeters[i]) / ExactDecimal::parse(millimeters[j]);
-      ExactDecimal expected = x.roundplaces(8, Rounding::HalfEven);
-      if (expected.iszero())
-        expected = x.roundsignificant(9, Rounding::HalfEven);
-      else if (x >= ExactDecimal(10000000))
-        expected = x.roundsignificant(15, Rounding::HalfEven);
-      EXPECT_EQ(category(CategoryId::Length).table().constant(i, j), number(expected))
-          << i << " to " << j << " should be " << expected.text();
-      ++checked;
-    }
-  EXPECT_EQ(checked, 462);
 }
 
 using LengthTest = FormTest;

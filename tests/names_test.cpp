@@ -29,28 +29,28 @@ struct Entry {
   }
 };
 
-int position(const CategoryRecord& category, std::string_view listed) {
-  const auto found = std::find(category.units.begin(), category.units.end(), listed);
-  return found == category.units.end() ? -1 : static_cast<int>(found - category.units.begin());
-}
-
+// Every row's texts: a listed unit shows as its listed name whichever name reaches it, a
+// multiple as the name that was typed; a name that stands for several units, once per unit.
 std::vector<Entry> entries() {
   std::vector<Entry> all;
   for (const CategoryRecord& category : categories()) {
-    for (size_t unit = 0; unit < category.units.size(); ++unit)
-      all.push_back({category.units[unit], false, false, {&category, static_cast<int>(unit)}});
-    for (const UnitName& name : category.names)
+    for (size_t at = 0; at < category.rows.size(); ++at) {
+      const UnitRow& row = category.rows[at];
+      const int index = static_cast<int>(at);
+      if (!row.listed.empty())
+        all.push_back({row.listed, false, false, {&category, index, row.listed}});
+      const auto add = [&](std::string_view text, bool symbol) {
+        all.push_back(
+            {text, symbol, false, {&category, index, row.listed.empty() ? text : row.listed}});
+      };
+      for (std::string_view symbol : row.symbols) add(symbol, true);
+      for (std::string_view name : row.names) add(name, false);
+    }
+    for (const AmbiguousName& name : category.ambiguous)
       all.push_back({name.text,
-                     name.kind == UnitName::Kind::Symbol,
                      false,
-                     {&category, position(category, name.unit)}});
-    for (const UnitMultiple& multiple : category.multiples)
-      all.push_back({multiple.name.text,
-                     multiple.name.kind == UnitName::Kind::Symbol,
-                     false,
-                     {&category, position(category, multiple.name.unit), &multiple}});
-    for (const UnitName& name : category.ambiguous)
-      all.push_back({name.text, false, true, {&category, position(category, name.unit)}});
+                     true,
+                     {&category, name.row, category.rows[static_cast<size_t>(name.row)].shown()}});
   }
   return all;
 }
@@ -64,7 +64,7 @@ TEST(UnitNames, EveryNameIsOneListedUnitsAndNoOtherNameIsTheSame) {
   const std::vector<Entry> all = entries();
   for (const Entry& entry : all) {
     SCOPED_TRACE(trace(entry));
-    ASSERT_GE(entry.unit.unit, 0) << "names no listed unit";
+    ASSERT_GE(entry.unit.row, 0) << "names no row";
     EXPECT_FALSE(entry.text.empty());
     if (entry.ambiguous) continue;
     const auto same = std::count_if(
@@ -95,22 +95,34 @@ TEST(UnitNames, AnAmbiguousNameAnswersWithEveryUnitItMayMean) {
     ASSERT_EQ(answer.kind, Answer::Kind::Ambiguous);
     EXPECT_EQ(answer.units, meant);
     for (const UnitChoice& candidate : answer.units) {
-      const Answer picked = resolve(candidate.name());
+      const Answer picked = resolve(candidate.shown);
       ASSERT_EQ(picked.kind, Answer::Kind::Unit);
       EXPECT_EQ(picked.units.front(), candidate);
     }
   }
 }
 
-// A multiple's two factors are one number: the double is the quotient of the decimal texts.
+// A multiple's two factors are one number: the double is the quotient of its exact factor's
+// decimal texts, and a listed unit is its own base.
 TEST(UnitNames, AMultiplesFactorIsItsExactQuotient) {
   for (const CategoryRecord& category : categories())
-    for (const UnitMultiple& multiple : category.multiples) {
-      SCOPED_TRACE(multiple.name.text);
-      const double numerator = std::strtod(std::string(multiple.numerator).c_str(), nullptr);
-      const double denominator = std::strtod(std::string(multiple.denominator).c_str(), nullptr);
+    for (size_t at = 0; at < category.rows.size(); ++at) {
+      const UnitRow& row = category.rows[at];
+      SCOPED_TRACE(row.shown());
+      if (!row.listed.empty()) {
+        EXPECT_EQ(row.base, static_cast<int>(at));
+        EXPECT_EQ(row.factor, 1);
+        EXPECT_EQ(row.exactfactor, "1");
+        continue;
+      }
+      const std::string exact(row.exactfactor);
+      const size_t slash = exact.find('/');
+      const double numerator = std::strtod(exact.substr(0, slash).c_str(), nullptr);
+      const double denominator =
+          slash == std::string::npos ? 1 : std::strtod(exact.substr(slash + 1).c_str(), nullptr);
       EXPECT_GT(numerator, 0);
-      EXPECT_EQ(multiple.factor, numerator / denominator);
+      EXPECT_EQ(row.factor, slash == std::string::npos ? numerator : numerator / denominator);
+      EXPECT_LT(row.base, static_cast<int>(category.units.size()));
     }
 }
 

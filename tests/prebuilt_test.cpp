@@ -1,7 +1,6 @@
-// The tables compiled in at build time against the same tables worked out by their rules now:
-// every cell must match in kind, rounding, factor count and every bit of every factor.
-#include "categories/prebuilt.h"
-
+// The records compiled in at build time against the unit data worked out now: every table cell
+// must match in kind, rounding, factor count and every bit of every factor, and every row its
+// data's row.
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -10,39 +9,27 @@
 #include <vector>
 
 #include "categories/categories.h"
-#include "categories/finddensity.h"
-#include "categories/findlength.h"
-#include "categories/findpower.h"
-#include "categories/findspeed.h"
-#include "categories/findvolume.h"
-#include "categories/findweight1.h"
-#include "tablegen/ruletables.h"
+#include "tablegen/tablebuild.h"
+#include "tests/unitdata.h"
 
 namespace merovane {
 namespace {
 
-struct RuleBuilt {
-  CategoryId id;
-  ConversionTable (*build)();
-};
-
-TEST(PrebuiltTables, EveryCellIsTheRulesOwnBitForBit) {
-  const std::vector<RuleBuilt> tables = {
-      {CategoryId::Density, builddensitytable}, {CategoryId::Length, buildlengthtable},
-      {CategoryId::Weight, buildweighttable},   {CategoryId::Power, buildpowertable},
-      {CategoryId::Speed, buildspeedtable},     {CategoryId::Volume, buildvolumetable},
-  };
-  for (const RuleBuilt& entry : tables) {
-    const ConversionTable& shipped = category(entry.id).table();
-    const ConversionTable byrule = entry.build();
-    const int units = static_cast<int>(category(entry.id).units.size());
-    SCOPED_TRACE(category(entry.id).caption);
+TEST(PrebuiltTables, EveryCellIsTheDatasOwnBitForBit) {
+  const auto& model = testing::unitdata().model;
+  ASSERT_EQ(model.categories.size(), categories().size());
+  for (size_t at = 0; at < model.categories.size(); ++at) {
+    const CategoryRecord& record = categories()[at];
+    SCOPED_TRACE(record.caption);
+    const ConversionTable& shipped = record.table();
+    const gen::Table fromdata = gen::buildtable(model.categories[at]);
+    const int units = static_cast<int>(record.units.size());
     ASSERT_EQ(shipped.units(), units);
-    ASSERT_EQ(byrule.units(), units);
+    ASSERT_EQ(fromdata.table.units(), units);
     for (int i = 0; i < units; ++i)
       for (int j = 0; j < units; ++j) {
         const PairExpression& got = shipped.at(i, j);
-        const PairExpression& want = byrule.at(i, j);
+        const PairExpression& want = fromdata.table.at(i, j);
         ASSERT_EQ(got.kind(), want.kind()) << i << " -> " << j;
         ASSERT_EQ(got.places(), want.places()) << i << " -> " << j;
         ASSERT_EQ(got.factorcount(), want.factorcount()) << i << " -> " << j;
@@ -54,15 +41,31 @@ TEST(PrebuiltTables, EveryCellIsTheRulesOwnBitForBit) {
   }
 }
 
-TEST(PrebuiltTables, OnlyTheRuleBuiltCategoriesHaveCells) {
-  const std::vector<std::pair<CategoryId, size_t>> expected = {
-      {CategoryId::Area, 0},     {CategoryId::BitsAndBytes, 0}, {CategoryId::Density, 289},
-      {CategoryId::Energy, 0},   {CategoryId::Force, 0},        {CategoryId::Length, 484},
-      {CategoryId::Weight, 529}, {CategoryId::Power, 441},      {CategoryId::Pressure, 0},
-      {CategoryId::Speed, 400},  {CategoryId::Temperature, 0},  {CategoryId::Volume, 441},
-  };
-  for (const auto& [id, cells] : expected)
-    EXPECT_EQ(prebuiltcells(id).size(), cells) << category(id).caption;
+TEST(PrebuiltTables, EveryRowIsTheDatasRow) {
+  const auto& model = testing::unitdata().model;
+  for (size_t at = 0; at < model.categories.size(); ++at) {
+    const CategoryRecord& record = categories()[at];
+    const gen::UnitCategory& data = model.categories[at];
+    SCOPED_TRACE(record.caption);
+    EXPECT_EQ(record.caption, data.file->caption);
+    ASSERT_EQ(record.rows.size(), data.rows.size());
+    ASSERT_EQ(record.units.size(), static_cast<size_t>(data.listedcount));
+    ASSERT_EQ(record.precise.size(), record.rows.size() * record.rows.size());
+    for (size_t row = 0; row < data.rows.size(); ++row) {
+      const UnitRow& compiled = record.rows[row];
+      const gen::RowLine& line = *data.rows[row].line;
+      EXPECT_EQ(compiled.listed, line.listed);
+      if (row < record.units.size()) {
+        EXPECT_EQ(record.units[row], line.listed);
+      }
+      EXPECT_EQ(std::vector<std::string>(compiled.symbols.begin(), compiled.symbols.end()),
+                line.symbols);
+      EXPECT_EQ(std::vector<std::string>(compiled.names.begin(), compiled.names.end()), line.names);
+      EXPECT_EQ(compiled.base, data.rows[row].base);
+      EXPECT_EQ(std::bit_cast<std::uint64_t>(compiled.factor),
+                std::bit_cast<std::uint64_t>(data.rows[row].factor));
+    }
+  }
 }
 
 TEST(PrebuiltTables, CellsMakeATableOfTheirKinds) {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "categories/findpressure.h"
+#include "categories/categories.h"
 #include "tablegen/exactdecimal.h"
 #include "testsupport.h"
 

@@ -1,7 +1,7 @@
 // Temperature: the one-degree values, the three kinds of pair, and converttemp end to end.
 #include <gtest/gtest.h>
 
-#include "categories/findtemp.h"
+#include "categories/categories.h"
 #include "testsupport.h"
 
 namespace merovane {

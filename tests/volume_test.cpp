@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "categories/findvolume.h"
+#include "categories/categories.h"
 #include "tablegen/exactdecimal.h"
 #include "testsupport.h"
 

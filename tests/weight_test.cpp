@@ -2,7 +2,7 @@
 // its message box.
 #include <gtest/gtest.h>
 
-#include "categories/findweight1.h"
+#include "categories/categories.h"
 #include "core/runtime.h"
 #include "tablegen/exactdecimal.h"
 #include "testsupport.h"

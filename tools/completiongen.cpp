@@ -22,23 +22,16 @@ std::string singlequoted(std::string_view word) {
   return out + "'";
 }
 
-// The other names unit `unit` of `category` answers to, symbols and names in their data's order.
-std::vector<std::string_view> othernames(const CategoryRecord& category, int unit) {
-  std::vector<std::string_view> names;
-  for (const UnitName& name : category.names)
-    if (name.unit == category.units[static_cast<size_t>(unit)]) names.push_back(name.text);
-  return names;
-}
-
-// Everything a unit of `category` answers to: its listed names, then each unit's other names,
-// its multiples, and the names that stand for several of its units (once each).
+// Everything a unit of `category` answers to: its listed names, then each row's symbols and
+// names (the listed units', then the multiples'), and the names that stand for several of its
+// units (once each).
 std::vector<std::string_view> unitwords(const CategoryRecord& category) {
   std::vector<std::string_view> words(category.units.begin(), category.units.end());
-  for (size_t unit = 0; unit < category.units.size(); ++unit)
-    for (std::string_view name : othernames(category, static_cast<int>(unit)))
-      words.push_back(name);
-  for (const UnitMultiple& multiple : category.multiples) words.push_back(multiple.name.text);
-  for (const UnitName& name : category.ambiguous)
+  for (const UnitRow& row : category.rows) {
+    words.insert(words.end(), row.symbols.begin(), row.symbols.end());
+    words.insert(words.end(), row.names.begin(), row.names.end());
+  }
+  for (const AmbiguousName& name : category.ambiguous)
     if (std::find(words.begin(), words.end(), name.text) == words.end()) words.push_back(name.text);
   return words;
 }

@@ -93,38 +93,28 @@ std::string bold(std::string_view text) {
 }
 
 // "Multiples: \fBkWh\fR, \fBKilowatt-hours\fR (1000); \fBMWh\fR (1000000)." or nothing: the
-// multiples of `unit`, each group of names of one multiple with its exact factor.
-std::string multiples(const CategoryRecord& category, std::string_view unit) {
+// multiples of listed unit `unit`, each row's names with its exact factor.
+std::string multiples(const CategoryRecord& category, int unit) {
   std::string line;
-  const UnitMultiple* group = nullptr;
-  const auto close = [&] {
-    if (group == nullptr) return;
-    line.append(" (").append(group->numerator);
-    if (group->denominator != "1") line.append("/").append(group->denominator);
-    line.append(")");
-  };
-  for (const UnitMultiple& multiple : category.multiples) {
-    if (multiple.name.unit != unit) continue;
-    if (group != nullptr && group->factor == multiple.factor) {
-      line.append(", ").append(bold(multiple.name.text));
-      continue;
-    }
-    close();
-    line.append(group == nullptr ? "Multiples: " : "; ").append(bold(multiple.name.text));
-    group = &multiple;
+  for (const UnitRow& row : category.rows) {
+    if (!row.listed.empty() || row.base != unit) continue;
+    line.append(line.empty() ? "Multiples: " : "; ");
+    const char* separator = "";
+    for (std::span<const std::string_view> names : {row.symbols, row.names})
+      for (std::string_view name : names) {
+        line.append(separator).append(bold(name));
+        separator = ", ";
+      }
+    line.append(" (").append(row.exactfactor).append(")");
   }
-  close();
   return line.empty() ? line : line + ".";
 }
 
 // "Symbol \fBmi\fR; name \fBMile\fR." or "No other name."
-std::string othernames(const CategoryRecord& category, std::string_view unit) {
-  std::vector<std::string_view> symbols, names;
-  for (const UnitName& name : category.names)
-    if (name.unit == unit)
-      (name.kind == UnitName::Kind::Symbol ? symbols : names).push_back(name.text);
+std::string othernames(const CategoryRecord& category, int unit) {
+  const UnitRow& row = category.rows[static_cast<size_t>(unit)];
   std::string line;
-  const auto add = [&line](const std::vector<std::string_view>& words, std::string_view one,
+  const auto add = [&line](std::span<const std::string_view> words, std::string_view one,
                            std::string_view many) {
     if (words.empty()) return;
     line += line.empty() ? "" : "; ";
@@ -135,66 +125,11 @@ std::string othernames(const CategoryRecord& category, std::string_view unit) {
       separator = ", ";
     }
   };
-  add(symbols, "Symbol", "Symbols");
-  add(names, line.empty() ? "Name" : "name", line.empty() ? "Names" : "names");
+  add(row.symbols, "Symbol", "Symbols");
+  add(row.names, line.empty() ? "Name" : "name", line.empty() ? "Names" : "names");
   line = line.empty() ? "No other name." : line + ".";
   const std::string multiplied = multiples(category, unit);
   return multiplied.empty() ? line : line + " " + multiplied;
-}
-
-// The unit every definition of a category is a multiple of.
-std::string_view referenceunit(CategoryId id) {
-  switch (id) {
-    case CategoryId::Area:
-      return "m²";
-    case CategoryId::BitsAndBytes:
-      return "bits";
-    case CategoryId::Density:
-      return "kg/m³";
-    case CategoryId::Energy:
-      return "J";
-    case CategoryId::Force:
-      return "N";
-    case CategoryId::Length:
-      return "m";
-    case CategoryId::Weight:
-      return "kg";
-    case CategoryId::Power:
-      return "W";
-    case CategoryId::Pressure:
-      return "Pa";
-    case CategoryId::Speed:
-      return "m/s";
-    case CategoryId::Temperature:
-      return "K";
-    case CategoryId::Volume:
-      return "m³";
-  }
-  return "";
-}
-
-// An exact product as written: "0.0254 × 12", "0.0254³", "5 / 9", "1" for an empty one.
-std::string producttext(const ExactProduct& product) {
-  std::string above, below;
-  for (int at = 0; at < product.count; ++at) {
-    const DecimalPower& term = product.terms[static_cast<size_t>(at)];
-    if (term.power == 0) continue;
-    const int power = term.power < 0 ? -term.power : term.power;
-    std::string& side = term.power > 0 ? above : below;
-    if (!side.empty()) side.append(term.power > 0 ? " × " : " / ");
-    side.append(term.decimal);
-    if (power == 2) side.append("²");
-    if (power == 3) side.append("³");
-    if (power > 3) side.append("^").append(std::to_string(power));
-  }
-  if (above.empty()) above.push_back('1');
-  if (!below.empty()) above.append(" / ").append(below);
-  return above;
-}
-
-bool iszero(const ExactProduct& product) {
-  return product.count == 1 &&
-         product.terms[0].decimal.find_first_not_of("0.") == std::string_view::npos;
 }
 
 // Running text as roff: each word as roff() writes it, the blanks between them free to break.
@@ -209,21 +144,33 @@ std::string words(std::string_view text) {
   return out;
 }
 
-// "Defined as 0.0254 × 12 m." or, for a temperature scale, "Defined by kelvin = reading × 5 / 9
-// + 459.67 × 5 / 9."; nothing for a category without definitions.
-std::string definition(const CategoryRecord& category, size_t unit) {
-  if (unit >= category.definitions.size()) return "";
-  const Definition& defined = category.definitions[unit];
+// A definition as printed: squares and cubes raised (in^2 is in²), products crossed (×).
+std::string superscripts(std::string_view definition) {
   std::string text;
-  if (category.id == CategoryId::Temperature) {
-    text = "Defined by kelvin = reading";
-    const std::string size = producttext(defined.size);
-    if (size != "1") text.append(" × ").append(size);
-    if (!iszero(defined.offset)) text.append(" + ").append(producttext(defined.offset));
-  } else {
-    text.append("Defined as ").append(producttext(defined.size)).append(" ");
-    text.append(referenceunit(category.id));
+  for (size_t at = 0; at < definition.size(); ++at) {
+    const std::string_view rest = definition.substr(at);
+    const bool alone = rest.size() == 2 || rest[2] == ' ' || rest[2] == '/' || rest[2] == ')';
+    if (rest.starts_with("^2") && alone) {
+      text += "²", ++at;
+    } else if (rest.starts_with("^3") && alone) {
+      text += "³", ++at;
+    } else if (rest[0] == '*') {
+      text += "×";
+    } else {
+      text += rest[0];
+    }
   }
+  return text;
+}
+
+// "Defined as 12 in, 0.3048 m.": the definition as its row writes it, and its exact size in
+// the category's reference unit where that is a decimal the definition does not already show.
+std::string definition(const CategoryRecord& category, size_t unit) {
+  const UnitRow& row = category.rows[unit];
+  std::string text = "Defined as " + superscripts(row.definition);
+  const std::string size(row.exactsize);
+  if (!size.empty() && size != "1" && !row.definition.starts_with(size + " "))
+    text.append(", ").append(size).append(" ").append(category.reference);
   return words(text) + ".";
 }
 
@@ -250,9 +197,10 @@ void writeunits(std::ostream& out) {
     out << ".PD\n.SS \"" << roff(category.caption) << "\"\n.PD 0\n";
     for (size_t unit = 0; unit < category.units.size(); ++unit) {
       const std::string_view name = category.units[unit];
-      out << ".TP " << indent << '\n' << bold(name) << '\n' << othernames(category, name) << '\n';
-      const std::string defined = definition(category, unit);
-      if (!defined.empty()) out << defined << '\n';
+      out << ".TP " << indent << '\n'
+          << bold(name) << '\n'
+          << othernames(category, static_cast<int>(unit)) << '\n'
+          << definition(category, unit) << '\n';
     }
   }
   out << ".PD\n.ad b\n";
@@ -270,7 +218,7 @@ std::string plain(std::string_view text) {
 // "table FIGURE, definition FIGURE, RELATIVE: WHY."
 void writedepartures(std::ostream& out) {
   std::string_view category;
-  for (const Departure& departure : kDepartures) {
+  for (const Departure& departure : departures()) {
     if (departure.category != category) {
       category = departure.category;
       out << ".SS \"" << roff(category) << "\"\n";

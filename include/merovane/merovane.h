@@ -26,9 +26,8 @@
 #include "merovane/options.h"
 
 namespace merovane {
-// The engine's records, which the public classes refer to.
+// The engine's record of a category, which the public classes refer to.
 struct CategoryRecord;
-struct UnitMultiple;
 
 inline namespace v0 {
 
@@ -182,18 +181,16 @@ class MEROVANE_EXPORT Pair {
                       const LineFailure& failure) const;
 
  private:
-  Pair(const CategoryRecord& category, int from, int to, const UnitMultiple* frommultiple,
-       const UnitMultiple* tomultiple)
-      : category_(&category),
-        from_(from),
-        to_(to),
-        frommultiple_(frommultiple),
-        tomultiple_(tomultiple) {}
+  // Two of the category's units, and the names of multiples among them as typed (nullptr for a
+  // listed unit, which shows its listed name).
+  Pair(const CategoryRecord& category, int from, int to, const std::string_view* fromname,
+       const std::string_view* toname)
+      : category_(&category), from_(from), to_(to), fromname_(fromname), toname_(toname) {}
   friend struct EngineAccess;
   const CategoryRecord* category_;
   int from_, to_;
-  const UnitMultiple* frommultiple_;
-  const UnitMultiple* tomultiple_;
+  const std::string_view* fromname_;
+  const std::string_view* toname_;
 };
 
 // A unit or multiple whose name, other names or symbols contain a word.
