@@ -68,8 +68,10 @@ struct CategoryRecord {
   // Names that stand for several of its units, and the written forms its names may be typed in.
   std::span<const AmbiguousName> ambiguous = {};
   std::span<const WrittenForm> writtenforms = {};
-  std::string_view reference =
-      {};  // the unit every definition's size is counted in, as shown ("m²")
+  // The unit every definition's size is counted in, as shown ("m²").
+  std::string_view reference = {};
+  // The values every cell of the window's table converts: a result grid fails every pair beyond.
+  GridRange grid = {};
 };
 
 }  // namespace merovane

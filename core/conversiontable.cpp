@@ -1,5 +1,8 @@
 #include "core/conversiontable.h"
 
+#include <bit>
+#include <cmath>
+#include <cstdint>
 #include <stdexcept>
 
 #include "core/runtime.h"
@@ -64,6 +67,39 @@ double ConversionTable::constant(int source, int destination) const {
       expression.places() != kNoRounding)
     return 0;
   return expression.factor(0);
+}
+
+namespace {
+
+// Whether every cell of the table converts `value` without an error.
+bool gridconverts(const ConversionTable& table, double value) {
+  try {
+    for (int source = 0; source < table.units(); ++source)
+      for (int destination = 0; destination < table.units(); ++destination)
+        table.convert(source, destination, value);
+    return true;
+  } catch (const RuntimeError&) {
+    return false;
+  }
+}
+
+// The value of largest magnitude, on the side of zero that `sign` gives, that every cell
+// converts.
+double gridlimit(const ConversionTable& table, double sign) {
+  // The finite doubles of one sign are ordered as their bit patterns.
+  std::uint64_t good = 0, bad = std::bit_cast<std::uint64_t>(HUGE_VAL);
+  const auto value = [sign](std::uint64_t bits) { return sign * std::bit_cast<double>(bits); };
+  while (bad - good > 1) {
+    const std::uint64_t middle = good + (bad - good) / 2;
+    (gridconverts(table, value(middle)) ? good : bad) = middle;
+  }
+  return value(good);
+}
+
+}  // namespace
+
+GridRange gridrange(const ConversionTable& table) {
+  return {gridlimit(table, -1), gridlimit(table, 1)};
 }
 
 }  // namespace merovane

@@ -85,6 +85,17 @@ class ConversionTable {
   std::vector<PairExpression> cells_;
 };
 
+// The values every cell of a table converts, from lowest to highest; past them some cell
+// overflows, and so, in a result grid, every pair fails. A product only grows with its factor's
+// magnitude, so the values that convert are one interval around zero.
+struct GridRange {
+  double lowest = 0, highest = 0;
+  constexpr bool holds(double value) const { return value >= lowest && value <= highest; }
+};
+// Worked out by bisection over the doubles, with every cell tried at each step: the build does
+// it once for each table and keeps the figures in the category's record.
+GridRange gridrange(const ConversionTable& table);
+
 // What a literal table holds where it keeps no constant: the diagonal, which takes the value
 // unchanged and which literaltable() never reads, and a pair that is set afterwards as a chain.
 inline constexpr double kNone = 0;

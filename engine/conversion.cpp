@@ -1,10 +1,6 @@
 #include "engine/conversion.h"
 
 #include <array>
-#include <bit>
-#include <cmath>
-#include <map>
-#include <mutex>
 #include <string>
 
 #include "api/quote.h"
@@ -17,32 +13,6 @@ namespace {
 std::string baddigits() {
   return "a result shows " + std::to_string(Options::kFewestDigits) + " to " +
          std::to_string(Options::kMostDigits) + " significant digits";
-}
-
-// Whether every cell of the table converts `value` without an error.
-bool gridconverts(const ConversionTable& table, double value) {
-  try {
-    for (int source = 0; source < table.units(); ++source)
-      for (int destination = 0; destination < table.units(); ++destination)
-        table.convert(source, destination, value);
-    return true;
-  } catch (const RuntimeError&) {
-    return false;
-  }
-}
-
-// The value of largest magnitude, on the side of zero that `sign` gives, that every cell
-// converts. A product only grows with its factor's magnitude, so the cells that overflow for a
-// value overflow for every larger one: the values that convert are one interval around zero.
-double gridlimit(const ConversionTable& table, double sign) {
-  // The finite doubles of one sign are ordered as their bit patterns.
-  std::uint64_t good = 0, bad = std::bit_cast<std::uint64_t>(HUGE_VAL);
-  const auto value = [sign](std::uint64_t bits) { return sign * std::bit_cast<double>(bits); };
-  while (bad - good > 1) {
-    const std::uint64_t middle = good + (bad - good) / 2;
-    (gridconverts(table, value(middle)) ? good : bad) = middle;
-  }
-  return value(good);
 }
 
 // Why a text gave no result, in one line that names it.
@@ -61,16 +31,6 @@ Result failed(std::string_view text, const RuntimeError& error) {
 
 }  // namespace
 
-const GridRange& gridrange(const ConversionTable& table) {
-  // Each table's range is worked out once, on first use, whichever thread asks.
-  static std::mutex guard;
-  static std::map<const ConversionTable*, GridRange> ranges;
-  const std::lock_guard lock(guard);
-  const auto known = ranges.find(&table);
-  if (known != ranges.end()) return known->second;
-  return ranges.emplace(&table, GridRange{gridlimit(table, -1), gridlimit(table, 1)}).first->second;
-}
-
 Result nosuchunit() {
   return Result(Result::Status::Failed, kNoSuchUnit, "no such unit in this category");
 }
@@ -84,8 +44,7 @@ PairConverter::PairConverter(const CategoryRecord& category, int from, int to, O
   else if (!options.validdigits())
     refusal_ = Refusal::Digits;
   if (refusal_ != Refusal::None || from == kNoUnit || to == kNoUnit) {
-    if (refusal_ == Refusal::None && failswhole(category, options.mode))
-      range_ = &gridrange(category.table());
+    if (refusal_ == Refusal::None && failswhole(category, options.mode)) range_ = &category.grid;
     return;
   }
   if (options.mode == Mode::Precise) {
@@ -96,7 +55,7 @@ PairConverter::PairConverter(const CategoryRecord& category, int from, int to, O
   const UnitRow& destination = category.rows[static_cast<size_t>(to)];
   from_ = source.base, to_ = destination.base;
   fromfactor_ = source.factor, tofactor_ = destination.factor;
-  if (failswhole(category, options.mode)) range_ = &gridrange(category.table());
+  if (failswhole(category, options.mode)) range_ = &category.grid;
 }
 
 double PairConverter::number(std::string_view text) const {

@@ -30,14 +30,6 @@ constexpr bool convertsnothing(const CategoryRecord& category, std::string_view 
   return text.empty() && category.emptytext == EmptyText::ConvertsNothing;
 }
 
-// The values every cell of a table converts, from lowest to highest; past them some cell
-// overflows, and so, in a result grid, every pair fails. Worked out once for each table.
-struct GridRange {
-  double lowest = 0, highest = 0;
-  bool holds(double value) const { return value >= lowest && value <= highest; }
-};
-const GridRange& gridrange(const ConversionTable& table);
-
 // One pair of a category's units (two of its rows: the listed units first, in the window's
 // order, then the others), with what its conversions need worked out once.
 //
@@ -73,7 +65,7 @@ class PairConverter {
   // Why every conversion fails, if one does.
   enum class Refusal : std::uint8_t { None, NoSuchUnit, Digits } refusal_ = Refusal::None;
   PreciseMap precise_ = PreciseMap::unchanged();
-  const GridRange* range_ = nullptr;  // for a result grid by the tables
+  const GridRange* range_ = nullptr;  // for a result grid by the tables: its record's
 };
 
 // One text from row `from` to row `to`: PairConverter(category, from, to, options).convert(text).

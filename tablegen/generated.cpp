@@ -164,7 +164,8 @@ void writecategory(std::ostream& out, const UnitCategory& category, const Table&
       << "Cells);\n  return table;\n}\n\n";
 }
 
-void writerecord(std::ostream& out, const UnitCategory& category) {
+void writerecord(std::ostream& out, const UnitCategory& category, const Table& table) {
+  const GridRange grid = gridrange(table.table);
   const CategoryFile& file = *category.file;
   const std::string k = "k" + file.id;
   out << "    {CategoryId::" << file.id << ", " << literal(file.caption) << ", " << k << "Units, "
@@ -172,7 +173,7 @@ void writerecord(std::ostream& out, const UnitCategory& category) {
       << ", EmptyText::" << file.empty << ", " << k << "Rows, " << k << "Precise, "
       << (category.ambiguous.empty() ? "{}" : k + "Ambiguous") << ", "
       << (category.forms.empty() ? "{}" : k + "Forms") << ", " << literal(file.referenceshown)
-      << "},\n";
+      << ", {" << hexliteral(grid.lowest) << ", " << hexliteral(grid.highest) << "}},\n";
 }
 
 }  // namespace
@@ -189,7 +190,8 @@ std::string generatedsource(const UnitModel& model, const std::vector<Table>& ta
   for (size_t at = 0; at < model.categories.size(); ++at)
     writecategory(out, model.categories[at], tables[at]);
   out << "constexpr CategoryRecord kCategories[] = {\n";
-  for (const UnitCategory& category : model.categories) writerecord(out, category);
+  for (size_t at = 0; at < model.categories.size(); ++at)
+    writerecord(out, model.categories[at], tables[at]);
   out << "};\n";
   for (size_t at = 0; at < model.categories.size(); ++at)
     out << "static_assert(static_cast<size_t>(CategoryId::" << model.categories[at].file->id

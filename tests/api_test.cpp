@@ -44,7 +44,7 @@ std::vector<std::string> texts(const CategoryRecord& category) {
   std::vector<std::string> list = {"",       " ",      "abc", "1/2",    "1e999",         "1",
                                    "-2.5",   "0",      "-0",  "1e-300", "123456789.123", "1e200",
                                    "-1e300", "1.7e308"};
-  const GridRange range = gridrange(category.table());
+  const GridRange range = category.grid;
   for (const double edge : {range.lowest, range.highest})
     for (const double value : {edge, std::nextafter(edge, 0.0), std::nextafter(edge, 2 * edge)})
       list.push_back(exact(value));

@@ -55,8 +55,15 @@ class FrameTest : public ::testing::Test {
     static const UnitRow kRows[] = {{.listed = "a", .base = 0, .factor = 1},
                                     {.listed = "b", .base = 1, .factor = 1},
                                     {.listed = "c", .base = 2, .factor = 1}};
-    const CategoryRecord category{CategoryId::Length, "Small", kUnits, small, style, display,
-                                  EmptyText::Read,    kRows};
+    const CategoryRecord category{.id = CategoryId::Length,
+                                  .caption = "Small",
+                                  .units = kUnits,
+                                  .table = small,
+                                  .shape = style,
+                                  .failures = display,
+                                  .emptytext = EmptyText::Read,
+                                  .rows = kRows,
+                                  .grid = gridrange(small())};
     DisplayReporter reporter(display, messages);
     convert(category, sourcelist, destinationlist, sourcebox, destinationbox, reporter);
   }
