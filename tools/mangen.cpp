@@ -149,7 +149,9 @@ std::string superscripts(std::string_view definition) {
   std::string text;
   for (size_t at = 0; at < definition.size(); ++at) {
     const std::string_view rest = definition.substr(at);
-    const bool alone = rest.size() == 2 || rest[2] == ' ' || rest[2] == '/' || rest[2] == ')';
+    // A power stands alone at the end of a term: last, or before a blank, "/" or ")".
+    const bool alone = rest.size() == 2 ||
+                       (rest.size() > 2 && (rest[2] == ' ' || rest[2] == '/' || rest[2] == ')'));
     if (rest.starts_with("^2") && alone) {
       text += "²", ++at;
     } else if (rest.starts_with("^3") && alone) {
