@@ -20,10 +20,9 @@
 #include <optional>
 #include <string>
 
-#include "api/chart.h"
-#include "api/conversion.h"
 #include "categories/categories.h"
 #include "core/runtime.h"
+#include "engine/conversion.h"
 #include "fuzz/invariant.h"
 #include "fuzz/reference.h"
 
