@@ -26,11 +26,19 @@ struct CliRun {
   std::string err;
 };
 
-CliRun cli(const std::vector<std::string>& arguments, const std::string& input = "") {
+CliRun run(const std::vector<std::string>& arguments, const std::string& input = "") {
   std::istringstream in(input);
   std::ostringstream out, err;
   const int code = runconvert(arguments, in, out, err);
   return {code, out.str(), err.str()};
+}
+
+// merovane-convert as a script that wants the window's figures calls it: with --tables, unless
+// the call asks for the definitions (-p).
+CliRun cli(std::vector<std::string> arguments, const std::string& input = "") {
+  if (std::find(arguments.begin(), arguments.end(), "-p") == arguments.end())
+    arguments.insert(arguments.begin(), "--tables");
+  return run(arguments, input);
 }
 
 constexpr const char* kNumberHint = " (write numbers like 1.5, -2 or 3E+8)";
