@@ -64,8 +64,13 @@ PairConverter::PairConverter(const CategoryRecord& category, int from, int to, O
   }
   if (options.mode == Mode::Precise) {
     precise_ = category.precise[static_cast<size_t>(from * rows + to)];
-    if (const int zero = absolutezero(category); zero >= 0)
-      tozero_ = category.precise[static_cast<size_t>(from * rows + zero)];
+    if (const int zero = absolutezero(category); zero >= 0) {
+      // Absolute zero as the source reads it and as the destination shows it.
+      const auto fromzero = [&](int row) {
+        return category.precise[static_cast<size_t>(zero * rows + row)].apply(0);
+      };
+      zero_ = AbsoluteZero{fromzero(from), fromzero(to)};
+    }
     return;
   }
   const UnitRow& source = category.rows[static_cast<size_t>(from)];
@@ -78,8 +83,10 @@ PairConverter::PairConverter(const CategoryRecord& category, int from, int to, O
 double PairConverter::number(std::string_view text) const {
   const double value = texttonumber(text);
   if (options_.mode == Mode::Precise) {
-    if (tozero_ && tozero_->apply(value) < 0)
+    if (zero_ && value < zero_->reading)
       throw RuntimeError(ErrorKind::BelowAbsoluteZero, kBelowAbsoluteZero);
+    // Absolute zero as typed (-459.67 F) is absolute zero, though no double holds it exactly.
+    if (zero_ && value == zero_->reading) return zero_->shown;
     return precise_.apply(value);
   }
   const double scaled = fromfactor_ != 1 ? checkfloat(value * fromfactor_) : value;

@@ -75,8 +75,12 @@ class PairConverter {
     return category_->rows[static_cast<size_t>(row)].shown();
   }
   PreciseMap precise_ = PreciseMap::unchanged();
-  // From the source to the reading of absolute zero, in a temperature: a reading below it fails.
-  std::optional<PreciseMap> tozero_;
+  // In a temperature, absolute zero as the source reads it (the double nearest to its exact
+  // reading) and as the destination shows it: a reading below it fails.
+  struct AbsoluteZero {
+    double reading, shown;
+  };
+  std::optional<AbsoluteZero> zero_;
   const GridRange* range_ = nullptr;  // for a result grid by the tables: its record's
 };
 

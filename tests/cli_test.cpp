@@ -206,6 +206,36 @@ TEST(Cli, PreciseAndDigits) {
   EXPECT_EQ(cli({"1", "m", "ft", "--digits"}).code, 2);
 }
 
+// Without options a call converts by the definitions; --tables gives the window's figures, -p
+// changes nothing, and a temperature below absolute zero is refused by the definitions alone.
+TEST(Cli, TheDefinitionsByDefault) {
+  struct Case {
+    std::vector<std::string> arguments;
+    int code;
+    const char* out;
+    const char* err;
+  };
+  const Case cases[] = {
+      {{"12", "in", "ft"}, 0, "1\n", ""},
+      {{"-p", "12", "in", "ft"}, 0, "1\n", ""},
+      {{"--tables", "12", "in", "ft"}, 0, "0.99999996\n", ""},
+      {{"--tables", "-p", "12", "in", "ft"}, 0, "0.99999996\n", ""},
+      {{"32", "F", "C"}, 0, "0\n", ""},
+      {{"--tables", "32", "F", "C"}, 0, "1.40000000925511E-07\n", ""},
+      {{"98.6", "F", "C"}, 0, "37\n", ""},
+      {{"-300", "C", "K"}, 1, "",
+       "merovane-convert: cannot convert \"-300\": Below absolute zero\n"},
+      {{"--", "-459.67", "F", "K"}, 0, "0\n", ""},
+      {{"--tables", "-300", "C", "K"}, 0, "-26.85\n", ""},
+  };
+  for (const Case& c : cases) {
+    const CliRun call = run(c.arguments);
+    EXPECT_EQ(call.code, c.code) << c.arguments[0];
+    EXPECT_EQ(call.out, c.out) << c.arguments[0];
+    EXPECT_EQ(call.err, c.err) << c.arguments[0];
+  }
+}
+
 // The tables' Length grid fails whole when one cell overflows; by the definitions only the cells
 // that overflow fail.
 TEST(Cli, PreciseGridCellsStandAlone) {
