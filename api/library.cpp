@@ -81,8 +81,29 @@ std::string Category::caption() const {
   return std::string(record_->caption);
 }
 
+bool Category::intables() const {
+  return record_->table != nullptr;
+}
+
 std::vector<std::string> Category::units() const {
   return {record_->units.begin(), record_->units.end()};
+}
+
+std::vector<Unit> Category::allunits() const {
+  std::vector<Unit> all;
+  for (const UnitRow& row : record_->rows) {
+    Unit& unit = all.emplace_back();
+    unit.name = row.shown();
+    unit.symbols.assign(row.symbols.begin(), row.symbols.end());
+    unit.names.assign(row.names.begin(), row.names.end());
+    unit.definition = row.definition;
+    // Its size in the reference unit, where that says more than the definition.
+    const std::string size = std::string(row.exactsize) + " " + std::string(record_->reference);
+    if (!row.exactsize.empty() && row.definition != size && row.definition != record_->reference)
+      unit.definition += " = " + size;
+    unit.intables = row.intables();
+  }
+  return all;
 }
 
 std::vector<std::string> Category::othernames(std::string_view unit) const {
@@ -106,7 +127,10 @@ std::vector<Multiple> Category::multiples(std::string_view unit) const {
 }
 
 Chart Category::chart(std::string_view value, Options options) const {
-  return Chart(units(), merovane::chart(*record_, value, options));
+  std::vector<std::string> names;
+  for (int unit = 0; unit < chartunits(*record_); ++unit)
+    names.emplace_back(record_->rows[static_cast<size_t>(unit)].shown());
+  return Chart(std::move(names), merovane::chart(*record_, value, options));
 }
 
 Found<Pair> Pair::find(std::string_view from, std::string_view to) {
@@ -125,6 +149,10 @@ std::string Pair::to() const {
   return EngineAccess::name(*this, false);
 }
 
+bool Pair::intables() const {
+  return merovane::intables(*category_, from_, to_);
+}
+
 Result Pair::convert(std::string_view value, Options options) const {
   return EngineAccess::converter(*this, options).convert(value);
 }
@@ -139,9 +167,14 @@ StreamCount Pair::convert(std::istream& in, std::ostream& out, Options options,
 }
 
 std::vector<Match> search(std::string_view word) {
+  return search(word, Mode::Precise);
+}
+
+std::vector<Match> search(std::string_view word, Mode mode) {
   std::vector<Match> matches;
   for (const UnitChoice& unit : unitscontaining(word))
-    matches.push_back({std::string(unit.shown), std::string(unit.category->caption)});
+    if (mode == Mode::Precise || merovane::intables(*unit.category, unit.row, unit.row))
+      matches.push_back({std::string(unit.shown), std::string(unit.category->caption)});
   return matches;
 }
 

@@ -41,6 +41,7 @@ class RequestConverter {
       const auto& [category, from, to] = names;
       Found<Pair> pair = category ? Pair::find(*category, from, to) : Pair::find(from, to);
       if (!pair) return refused(pair.error().message());
+      if (options_.mode == Mode::Tables && !pair->intables()) return refused(notintables(*pair));
       if (category.value_or("").size() + from.size() + to.size() > kLongestTyped)
         return pair->convert(conversion.value, options_);
       if (typed_.size() == kMostTyped) typed_.clear();

@@ -139,7 +139,9 @@ std::variant<Request, UsageError> parse(const std::vector<std::string>& argument
       request.action = Action::Version;
       return request;
     } else if (name == "-p" || name == "--precise") {
-      request.mode = Mode::Precise;
+      // The definitions are the default: kept for the scripts that ask for them.
+    } else if (name == "--tables") {
+      request.mode = Mode::Tables;
     } else if (name == "--digits") {
       const std::string range =
           std::to_string(Options::kFewestDigits) + " to " + std::to_string(Options::kMostDigits);

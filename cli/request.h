@@ -32,7 +32,7 @@ struct Conversion {
 
 struct Request {
   Action action = Action::Convert;
-  Mode mode = Mode::Tables;
+  Mode mode = Mode::Precise;  // --tables: Mode::Tables
   std::optional<int> digits;  // --digits N, Options::kFewestDigits to kMostDigits
   std::string word;           // --search's word
   // The names for the conversions, --grid (category, value) and --list (category).

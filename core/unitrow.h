@@ -25,6 +25,9 @@ struct UnitRow {
   std::string_view size = "1";
   std::string_view offset = "0";
 
+  // Whether the window's tables hold it: a listed unit, or a multiple of one.
+  constexpr bool intables() const { return base >= 0; }
+
   // The name it goes by: its listed name, else its first symbol, else its first name.
   constexpr std::string_view shown() const {
     if (!listed.empty()) return listed;

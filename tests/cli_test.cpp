@@ -26,11 +26,19 @@ struct CliRun {
   std::string err;
 };
 
-CliRun cli(const std::vector<std::string>& arguments, const std::string& input = "") {
+CliRun run(const std::vector<std::string>& arguments, const std::string& input = "") {
   std::istringstream in(input);
   std::ostringstream out, err;
   const int code = runconvert(arguments, in, out, err);
   return {code, out.str(), err.str()};
+}
+
+// merovane-convert as a script that wants the window's figures calls it: with --tables, unless
+// the call asks for the definitions (-p).
+CliRun cli(std::vector<std::string> arguments, const std::string& input = "") {
+  if (std::find(arguments.begin(), arguments.end(), "-p") == arguments.end())
+    arguments.insert(arguments.begin(), "--tables");
+  return run(arguments, input);
 }
 
 constexpr const char* kNumberHint = " (write numbers like 1.5, -2 or 3E+8)";
@@ -196,6 +204,36 @@ TEST(Cli, PreciseAndDigits) {
     EXPECT_EQ(lines(run.err), 2) << run.err;  // the reason, then where to read more
   }
   EXPECT_EQ(cli({"1", "m", "ft", "--digits"}).code, 2);
+}
+
+// Without options a call converts by the definitions; --tables gives the window's figures, -p
+// changes nothing, and a temperature below absolute zero is refused by the definitions alone.
+TEST(Cli, TheDefinitionsByDefault) {
+  struct Case {
+    std::vector<std::string> arguments;
+    int code;
+    const char* out;
+    const char* err;
+  };
+  const Case cases[] = {
+      {{"12", "in", "ft"}, 0, "1\n", ""},
+      {{"-p", "12", "in", "ft"}, 0, "1\n", ""},
+      {{"--tables", "12", "in", "ft"}, 0, "0.99999996\n", ""},
+      {{"--tables", "-p", "12", "in", "ft"}, 0, "0.99999996\n", ""},
+      {{"32", "F", "C"}, 0, "0\n", ""},
+      {{"--tables", "32", "F", "C"}, 0, "1.40000000925511E-07\n", ""},
+      {{"98.6", "F", "C"}, 0, "37\n", ""},
+      {{"-300", "C", "K"}, 1, "",
+       "merovane-convert: cannot convert \"-300\": Below absolute zero\n"},
+      {{"--", "-459.67", "F", "K"}, 0, "0\n", ""},
+      {{"--tables", "-300", "C", "K"}, 0, "-26.85\n", ""},
+  };
+  for (const Case& c : cases) {
+    const CliRun call = run(c.arguments);
+    EXPECT_EQ(call.code, c.code) << c.arguments[0];
+    EXPECT_EQ(call.out, c.out) << c.arguments[0];
+    EXPECT_EQ(call.err, c.err) << c.arguments[0];
+  }
 }
 
 // The tables' Length grid fails whole when one cell overflows; by the definitions only the cells

@@ -21,8 +21,8 @@ TEST(Library, ConvertsByNames) {
   } cases[] = {
       {{"mi", "m"}, {}, "1", "1609.344"},
       {{"Length", "Miles", "meter"}, {}, "1", "1609.344"},
-      {{"in", "ft"}, {}, "12", "0.99999996"},
-      {{"in", "ft"}, {Mode::Precise, 15}, "12", "1"},
+      {{"in", "ft"}, {}, "12", "1"},  // by the definitions, unless asked
+      {{"in", "ft"}, {Mode::Tables, 15}, "12", "0.99999996"},
       {{"mi", "km"}, {Mode::Tables, 3}, "1", "1.61"},
       {{"inHg", "mmHg"}, {Mode::Precise, 15}, "1", "25.4"},
   };

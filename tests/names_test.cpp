@@ -173,7 +173,11 @@ struct CliRun {
   std::string err;
 };
 
-CliRun cli(const std::vector<std::string>& arguments) {
+// As a script that wants the window's figures calls it: with --tables, unless the call asks for
+// the definitions (-p).
+CliRun cli(std::vector<std::string> arguments) {
+  if (std::find(arguments.begin(), arguments.end(), "-p") == arguments.end())
+    arguments.insert(arguments.begin(), "--tables");
   std::ostringstream out, err;
   const int code = runconvert(arguments, out, err);
   return {code, out.str(), err.str()};

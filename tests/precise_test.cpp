@@ -3,6 +3,7 @@
 // mode and with any digits, and digits outside 1 to 17 fail every conversion.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -45,14 +46,21 @@ TEST(Precise, WholeTemperaturesComeOutExact) {
       {"Rankine", "Fahrenheit", 100, -45967, 100},
       {"Fahrenheit", "Kelvin", 100, 45967, 180},
   };
+  // Each scale's reading of absolute zero, below which a reading is refused.
+  const std::map<std::string_view, double> zero = {{"Celsius", -273.15},
+                                                   {"Fahrenheit", -459.67},
+                                                   {"Kelvin", 0},
+                                                   {"Rankine", 0},
+                                                   {"Reaumur", -218.52}};
   const CategoryRecord& temperature = category(CategoryId::Temperature);
   for (const Map& map : maps) {
     const PairConverter converter(temperature, scale(map.from), scale(map.to), kPrecise);
     for (long long reading = -1000; reading <= 1000; ++reading) {
       const long long numerator = map.p * reading + map.r;
       if (numerator % map.q != 0) continue;
-      EXPECT_EQ(shown(converter.convert(std::to_string(reading))),
-                std::to_string(numerator / map.q))
+      EXPECT_EQ(
+          shown(converter.convert(std::to_string(reading))),
+          reading < zero.at(map.from) ? "!Below absolute zero" : std::to_string(numerator / map.q))
           << reading << ' ' << map.from << " to " << map.to;
     }
   }

@@ -3,7 +3,10 @@
 //   auto pair = merovane::Pair::find("mi", "m");     // or find("Length", "mi", "m")
 //   if (!pair) std::cerr << pair.error().message() << '\n';
 //   merovane::Result r = pair->convert("1");         // r.text() == "1609.344"
-//   auto p = pair->convert("1", merovane::Mode::Precise);
+//   auto t = pair->convert("1", merovane::Mode::Tables);  // the window's figure
+//
+// A conversion goes by the units' exact definitions unless its options ask for the window's
+// tables (Mode::Tables), which hold only the window's units and their multiples.
 //
 // Names resolve as merovane-convert takes them: listed names and other names ignoring case,
 // symbols as written, multiples (kWh, bar, nmi), written forms (metre, m^2, sq ft) and slips of
@@ -31,7 +34,7 @@ struct CategoryRecord;
 
 inline namespace v0 {
 
-// The library's version, "0.2.0".
+// The library's version, "0.3.0".
 MEROVANE_EXPORT const char* version();
 
 // Why a name, or a call, gave no answer.
@@ -120,6 +123,17 @@ struct Multiple {
   std::string factor;
 };
 
+// A unit of a category, as merovane-convert --list shows it.
+struct Unit {
+  std::string name;                  // as it shows: its listed name, or its first symbol or name
+  std::vector<std::string> symbols;  // matched as written
+  std::vector<std::string> names;    // matched ignoring case
+  // What it is: its definition as written, and its exact size in the category's reference unit
+  // where that is a decimal and says more ("12 in = 0.3048 m").
+  std::string definition;
+  bool intables = false;  // the window's tables hold it: a listed unit or a multiple of one
+};
+
 // Every pair of one category's units for one value.
 class MEROVANE_EXPORT Chart {
  public:
@@ -136,7 +150,7 @@ class MEROVANE_EXPORT Chart {
   Result outside_;
 };
 
-// One of the twelve categories.
+// One of the categories: the window's twelve, then those only the definitions convert.
 class MEROVANE_EXPORT Category {
  public:
   static std::vector<Category> all();
@@ -144,11 +158,17 @@ class MEROVANE_EXPORT Category {
   static Found<Category> find(std::string_view caption);
 
   std::string caption() const;
+  // Whether the window shows it, with its tables.
+  bool intables() const;
+  // The units the window lists, in its order.
   std::vector<std::string> units() const;
+  // Every unit: the window's listed units first, in its order, then the others.
+  std::vector<Unit> allunits() const;
   // The other names and symbols a unit (by its listed name) answers to.
   std::vector<std::string> othernames(std::string_view unit) const;
   // The multiples of a unit (by its listed name), names of one factor together.
   std::vector<Multiple> multiples(std::string_view unit) const;
+  // Every pair of the listed units (of every unit, in a category the window does not show).
   Chart chart(std::string_view value, Options options = {}) const;
 
  private:
@@ -170,8 +190,11 @@ class MEROVANE_EXPORT Pair {
   // The units as they show: listed names, or the multiples' names.
   std::string from() const;
   std::string to() const;
+  // Whether the window's tables hold both units (Mode::Tables converts only such pairs).
+  bool intables() const;
 
-  // A text as the window reads it ("1", "2.5", "1E+3").
+  // A text as the window reads it ("1", "2.5", "1E+3"), by the definitions unless the options
+  // ask for the tables.
   Result convert(std::string_view value, Options options = {}) const;
   Result convert(std::string_view value, Mode mode) const { return convert(value, Options{mode}); }
   // Each line of `in` to a line of `out`: the result, or an empty line where it did not convert.
@@ -200,6 +223,8 @@ struct Match {
 };
 // Every one, ignoring case.
 MEROVANE_EXPORT std::vector<Match> search(std::string_view word);
+// With Mode::Tables, only the units the window's tables hold.
+MEROVANE_EXPORT std::vector<Match> search(std::string_view word, Mode mode);
 
 }  // namespace v0
 }  // namespace merovane
