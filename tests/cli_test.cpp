@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -278,7 +279,22 @@ TEST(Cli, SkipsLinesTooLong) {
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.out, "\n1.609344\n1.609344\n");
     EXPECT_EQ(run.err, "merovane-convert: line 1: longer than 65536 bytes: skipped\n");
+    // A Windows line end is not part of the line: the longest line converts with it too.
+    EXPECT_EQ(cli(arguments, longest + "\r\n" + longest + "\r\n").out, "1.609344\n1.609344\n");
   }
+}
+
+// An unknown name is refused at a cost bounded by its length: a hundred of the longest lines
+// are answered at once, without suggestions.
+TEST(Cli, RefusesLongUnknownNamesQuickly) {
+  const std::string line = "1 " + std::string(kLongestLine - 5, 'q') + " km\n";
+  std::string input;
+  for (int at = 0; at < 100; ++at) input += line;
+  const auto started = std::chrono::steady_clock::now();
+  const CliRun run = cli({"-"}, input);
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
+  EXPECT_EQ(lines(run.err), 100);
+  EXPECT_EQ(run.err.find("did you mean"), std::string::npos);
 }
 
 // A failed read ends the input as a failure, named in one line.
@@ -301,6 +317,9 @@ TEST(Cli, ReadErrorsFail) {
 TEST(Cli, EchoesInputSafely) {
   for (const auto& [typed, shown] : std::vector<std::pair<std::string, std::string>>{
            {"a\u202eb\u2066c\u200fd\u061ce", "\"a\\u202eb\\u2066c\\u200fd\\u061ce\""},
+           // The format characters that show nothing: m and a zero-width space is not m.
+           {"m\u200b\ufeff\u00ad\u200d\u2060", "\"m\\u200b\\ufeff\\u00ad\\u200d\\u2060\""},
+           {"m\U000e0041", "\"m\\U000e0041\""},
            {"\x1b[2J\"\\\n", "\"\\x1b[2J\\\"\\\\\\n\""},
            {"é\xff", "\"é\\xff\""},
            {std::string(60, 'x'), "\"" + std::string(60, 'x') + "\""},
