@@ -93,21 +93,39 @@ int Whole::bitlength() const {
   return 0;
 }
 
-void Whole::shiftleft() {
-  for (size_t at = kLimbs; at-- > 0;)
-    limbs_[at] = (limbs_[at] << 1) | (at > 0 ? limbs_[at - 1] >> 31 : 0);
+int Whole::trailingzeros() const {
+  for (int at = 0; at < kLimbs; ++at)
+    if (limbs_[static_cast<size_t>(at)] != 0)
+      return at * 32 + __builtin_ctz(limbs_[static_cast<size_t>(at)]);
+  return 0;
 }
 
-void Whole::shiftright() {
-  for (size_t at = 0; at < kLimbs; ++at)
-    limbs_[at] = (limbs_[at] >> 1) | (at + 1 < kLimbs ? limbs_[at + 1] << 31 : 0);
+void Whole::shiftleft(int bits) {
+  const int limbs = bits / 32, within = bits % 32;
+  for (int at = kLimbs; at-- > 0;) {
+    const int from = at - limbs;
+    const std::uint32_t high = from >= 0 ? limbs_[static_cast<size_t>(from)] : 0;
+    const std::uint32_t low = from >= 1 ? limbs_[static_cast<size_t>(from - 1)] : 0;
+    limbs_[static_cast<size_t>(at)] =
+        within == 0 ? high : (high << within) | (low >> (32 - within));
+  }
+}
+
+void Whole::shiftright(int bits) {
+  const int limbs = bits / 32, within = bits % 32;
+  for (int at = 0; at < kLimbs; ++at) {
+    const int from = at + limbs;
+    const std::uint32_t low = from < kLimbs ? limbs_[static_cast<size_t>(from)] : 0;
+    const std::uint32_t high = from + 1 < kLimbs ? limbs_[static_cast<size_t>(from + 1)] : 0;
+    limbs_[static_cast<size_t>(at)] = within == 0 ? low : (low >> within) | (high << (32 - within));
+  }
 }
 
 Whole divide(const Whole& dividend, const Whole& divisor, Whole& remainder) {
   Whole quotient;
   remainder = Whole();
   for (int at = dividend.bitlength(); at-- > 0;) {
-    remainder.shiftleft();
+    remainder.shiftleft(1);
     remainder.limbs_[0] |= dividend.bit(at) ? 1 : 0;
     if (compare(remainder, divisor) >= 0) {
       remainder = remainder - divisor;
@@ -120,32 +138,38 @@ Whole divide(const Whole& dividend, const Whole& divisor, Whole& remainder) {
 Whole gcd(Whole a, Whole b) {
   if (a.iszero()) return b;
   if (b.iszero()) return a;
-  int twos = 0;
-  while (((a.limbs_[0] | b.limbs_[0]) & 1) == 0) {
-    a.shiftright();
-    b.shiftright();
-    ++twos;
-  }
-  while ((a.limbs_[0] & 1) == 0) a.shiftright();
+  const int twos = std::min(a.trailingzeros(), b.trailingzeros());
+  a.shiftright(a.trailingzeros());
   while (!b.iszero()) {
-    while ((b.limbs_[0] & 1) == 0) b.shiftright();
+    b.shiftright(b.trailingzeros());
     if (compare(a, b) > 0) std::swap(a, b);
     b = b - a;
   }
-  for (; twos > 0; --twos) a.shiftleft();
+  a.shiftleft(twos);
   return a;
+}
+
+std::uint32_t Whole::dividesmall(std::uint32_t divisor) {
+  std::uint64_t rest = 0;
+  for (size_t at = kLimbs; at-- > 0;) {
+    rest = (rest << 32) | limbs_[at];
+    limbs_[at] = static_cast<std::uint32_t>(rest / divisor);
+    rest %= divisor;
+  }
+  return static_cast<std::uint32_t>(rest);
 }
 
 std::string Whole::digits() const {
   if (iszero()) return "0";
   std::string text;
-  Whole rest = *this, remainder;
-  const Whole ten(10);
+  Whole rest = *this;
+  // Nine digits at a time.
   while (!rest.iszero()) {
-    rest = divide(rest, ten, remainder);
-    text.insert(text.begin(), static_cast<char>('0' + remainder.limbs_[0]));
+    std::uint32_t nine = rest.dividesmall(1000000000);
+    for (int digit = 0; digit < 9; ++digit, nine /= 10) text += static_cast<char>('0' + nine % 10);
   }
-  return text;
+  while (text.size() > 1 && text.back() == '0') text.pop_back();
+  return std::string(text.rbegin(), text.rend());
 }
 
 Exact Exact::oftext(std::string_view text) {
@@ -251,13 +275,15 @@ namespace {
 std::string roundeddigits(const Exact& value, int digits, int& exponent) {
   // The decimal exponent: 10^exponent <= |value| < 10^(exponent + 1).
   const Exact magnitude{false, value.numerator, value.denominator};
-  exponent = static_cast<int>(magnitude.floor().digits().size()) - 1;
-  if (magnitude.floor().iszero()) {
-    exponent = -1;
-    while (compare(magnitude * Exact{false, Whole::poweroften(-exponent), Whole(1)},
-                   Exact{false, Whole(1), Whole(1)}) < 0)
-      --exponent;
-  }
+  // Within one of the difference of the digits' counts.
+  exponent = static_cast<int>(value.numerator.digits().size()) -
+             static_cast<int>(value.denominator.digits().size());
+  const auto power = [](int exponent) {
+    return exponent >= 0 ? Exact{false, Whole::poweroften(exponent), Whole(1)}
+                         : Exact{false, Whole(1), Whole::poweroften(-exponent)};
+  };
+  while (compare(magnitude, power(exponent)) < 0) --exponent;
+  while (compare(magnitude, power(exponent + 1)) >= 0) ++exponent;
   // |value| scaled to `digits` whole digits, rounded half to even.
   const int shift = digits - 1 - exponent;
   const Exact scaled = shift >= 0 ? magnitude * Exact{false, Whole::poweroften(shift), Whole(1)}

@@ -36,8 +36,11 @@ class Whole {
   static constexpr int kLimbs = kExactBits / 32;
   int bitlength() const;
   bool bit(int at) const { return (limbs_[static_cast<size_t>(at / 32)] >> (at % 32)) & 1; }
-  void shiftleft();
-  void shiftright();
+  int trailingzeros() const;
+  void shiftleft(int bits);
+  void shiftright(int bits);
+  // Divides in place; returns the remainder.
+  std::uint32_t dividesmall(std::uint32_t divisor);
   std::array<std::uint32_t, kLimbs> limbs_{};
 };
 
