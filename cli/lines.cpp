@@ -59,7 +59,9 @@ Answer answer(const std::vector<std::string>& words, const std::optional<std::st
     result = pair->convert(conversion.value, options);
     if (result->converted()) return *result;
   }
-  // The old reading did not convert: the grammar's, if it reads them.
+  // The old reading did not convert: the grammar's, if it reads them, unless the category named
+  // is none.
+  if (!pair && pair.error().kind() == Error::Kind::UnknownCategory) return pair.error();
   Found<Query> query = readquery(words, within);
   if (query) return query->convert(options);
   if (result) return *result;

@@ -103,7 +103,8 @@ bool readsasrequest(const std::vector<std::string>& words) {
   size_t numbers = 0;
   for (const std::string& word : words) {
     if (word.find_first_of(" \t") != std::string::npos || word == "to" || word == "->") return true;
-    if (!lookslikenumber(word)) continue;
+    const size_t digit = word.find_first_of("0123456789");
+    if (!lookslikenumber(word) || digit == std::string::npos || digit > 2) continue;
     ++numbers;
     if (word.find_first_not_of("0123456789.+-eE") != std::string::npos) return true;
   }
