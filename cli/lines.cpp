@@ -59,9 +59,12 @@ Answer answer(const std::vector<std::string>& words, const std::optional<std::st
     result = pair->convert(conversion.value, options);
     if (result->converted()) return *result;
   }
-  // The old reading did not convert: the grammar's, if it reads them, unless the category named
-  // is none.
-  if (!pair && pair.error().kind() == Error::Kind::UnknownCategory) return pair.error();
+  // The old reading did not convert: the grammar's, if it reads them and they hold more than the
+  // old reading takes, unless the category named is none.
+  if (!readsasrequest(words) || (!pair && pair.error().kind() == Error::Kind::UnknownCategory)) {
+    if (result) return *result;
+    return pair.error();
+  }
   Found<Query> query = readquery(words, within);
   if (query) return query->convert(options);
   if (result) return *result;
