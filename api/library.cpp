@@ -2,6 +2,7 @@
 #include <stdexcept>
 
 #include "api/namelookup.h"
+#include "api/quote.h"
 #include "api/request.h"
 #include "api/resolver.h"
 #include "categories/categories.h"
@@ -184,7 +185,8 @@ Result Query::convert(Options options) const {
   try {
     return Result(Result::Status::Converted, exactresult(request, options.digits));
   } catch (const std::overflow_error&) {
-    return refused("cannot work out " + quantity_ + " exactly: its fractions are too large");
+    return refused("cannot work out " + quoted(quantity_) +
+                   " exactly: its fractions are too large");
   }
 }
 

@@ -298,7 +298,7 @@ std::variant<ReadRequest, RequestError> readtokens(const std::vector<Token>& tok
       at += unitat(tokens, at, within, term.unit);
     } else {
       const std::string read = joinedterms(request.terms, request.terms.size());
-      const std::string before = read.empty() ? "" : " after " + read;
+      const std::string before = read.empty() ? "" : " after " + quoted(read);
       if (at == tokens.size())
         return unreadable("the number " + quoted(term.number) + before +
                               " has no unit after it: expected its unit",
@@ -328,7 +328,7 @@ std::variant<ReadRequest, RequestError> readtokens(const std::vector<Token>& tok
     request.destination.push_back(std::move(unit));
   }
   if (request.destination.empty())
-    return unreadable("the quantity was read as " + request.quantity() +
+    return unreadable("the quantity was read as " + quoted(request.quantity()) +
                           " and no destination came after it: expected the unit to convert to",
                       newform || !request.plain);
   if (request.destination.size() > 1) request.plain = false;
@@ -387,10 +387,15 @@ std::variant<ReadRequest, RequestError> readrequest(std::span<const std::string>
   return std::move(request);
 }
 
-std::string exactresult(const ReadRequest& request, int digits) {
+Exact exactquantity(const ReadRequest& request) {
   Exact quantity;
   for (const RequestTerm& term : request.terms)
     quantity = quantity + term.value * exactof(term.choice.unit().size);
+  return quantity;
+}
+
+std::string exactresult(const ReadRequest& request, int digits) {
+  Exact quantity = exactquantity(request);
   const std::vector<RequestTerm>& units = request.destination;
   std::vector<Whole> wholes;
   // Whole numbers of each unit but the last, which takes the rest.

@@ -61,6 +61,10 @@ struct RequestError {
 std::variant<ReadRequest, RequestError> readrequest(std::span<const std::string> words,
                                                     std::optional<std::string_view> category);
 
+// The magnitude of a request's quantity in its category's reference unit, exactly (the sign is
+// request.negative); throws std::overflow_error where it does not fit.
+Exact exactquantity(const ReadRequest& request);
+
 // The exact result of a request that is not plain, with `digits` significant digits in its last
 // unit ("5 ft 8.89763779527559 in"); throws std::overflow_error where the exact arithmetic does
 // not fit its width.

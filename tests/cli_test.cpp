@@ -296,7 +296,7 @@ TEST(Cli, ReadsRequestsAsPeopleWriteThem) {
        "\"5 ft 3 in\"",
        2,
        "",
-       "the quantity was read as 5 ft 3 in and no destination came after it: expected the unit "
+       "the quantity was read as \"5 ft 3 in\" and no destination came after it: expected the unit "
        "to convert to"},
       {{"1", "mi", "km", "extra"}, "1 mi km extra", 2, "", "unexpected argument \"extra\""},
       {{"1", "km"}, "1 km", 2, "", "missing the unit to convert to"},

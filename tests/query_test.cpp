@@ -93,7 +93,7 @@ TEST(Query, EveryRefusal) {
   const Refused cases[] = {
       {{"5 ft 3 in"},
        Error::Kind::Unreadable,
-       "the quantity was read as 5 ft 3 in and no destination came after it: expected the unit "
+       "the quantity was read as \"5 ft 3 in\" and no destination came after it: expected the unit "
        "to convert to"},
       {{"5", "3", "cm"}, Error::Kind::Unreadable, "cannot place \"3\": expected the unit of \"5\""},
       {{"ft", "cm"},
