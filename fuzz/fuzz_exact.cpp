@@ -96,8 +96,8 @@ void check(std::string_view input) {
     const mpq_class inmeters =
         expected / rational(std::string_view(request->destination.back().choice.unit().size));
     mpq_class error = abs(result - inmeters), unit = abs(inmeters);
-    unit /= mpq_class(
-        mpz_class("100000000000000000"));  // 1E-17 of the value, under its last digit's half
+    // Half a unit of the 17th digit is at most 5E-17 of the value.
+    unit /= mpq_class(mpz_class("20000000000000000"));
     require(error <= unit, "the result is the exact sum rounded once",
             [&] { return printable(text) + ": " + exactresult(*request, 17); });
   } catch (const std::overflow_error&) {
