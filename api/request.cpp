@@ -323,6 +323,10 @@ std::variant<ReadRequest, RequestError> readtokens(const std::vector<Token>& tok
                             (request.destination.empty() ? quoted(request.quantity())
                                                          : quoted(request.destination.back().unit)),
                         true);
+    if (request.destination.size() == kMostTerms)
+      return unreadable("a destination takes at most " + std::to_string(kMostTerms) + " units; " +
+                            said(at) + " is one more",
+                        true);
     RequestTerm unit;
     at += unitat(tokens, at, within, unit.unit);
     request.destination.push_back(std::move(unit));

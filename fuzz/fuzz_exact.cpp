@@ -44,7 +44,7 @@ mpq_class rational(std::string_view text) {
   mpz_class power;
   mpz_ui_pow_ui(power.get_mpz_t(), 10,
                 static_cast<unsigned long>(exponent < 0 ? -exponent : exponent));
-  mpq_class value{mpz_class(digits.empty() ? "0" : digits)};
+  mpq_class value{mpz_class(digits.empty() ? "0" : digits, 10)};
   if (exponent < 0)
     value /= power;
   else
@@ -54,7 +54,8 @@ mpq_class rational(std::string_view text) {
 }
 
 mpq_class rational(const Exact& exact) {
-  mpq_class value(mpz_class(exact.numerator.digits()), mpz_class(exact.denominator.digits()));
+  mpq_class value(mpz_class(exact.numerator.digits(), 10),
+                  mpz_class(exact.denominator.digits(), 10));
   value.canonicalize();
   return exact.negative ? mpq_class(-value) : value;
 }
@@ -98,8 +99,9 @@ void check(std::string_view input) {
     mpq_class error = abs(result - inmeters), unit = abs(inmeters);
     // Half a unit of the 17th digit is at most 5E-17 of the value.
     unit /= mpq_class(mpz_class("20000000000000000"));
-    require(error <= unit, "the result is the exact sum rounded once",
-            [&] { return printable(text) + ": " + exactresult(*request, 17); });
+    require(error <= unit, "the result is the exact sum rounded once", [&] {
+      return printable(text) + ": " + exactresult(*request, 17) + ", exactly " + inmeters.get_str();
+    });
   } catch (const std::overflow_error&) {
     // Too large for the fixed width: refused, which the request's conversion says.
   }

@@ -127,6 +127,9 @@ TEST(Query, EveryRefusal) {
       {{"1 in 1 in 1 in 1 in 1 in 1 in 1 in 1 in 1 in", "cm"},
        Error::Kind::Unreadable,
        "a quantity takes at most 8 terms; \"1\" is one more"},
+      {{"1 in ft ft ft ft ft ft ft ft ft"},
+       Error::Kind::Unreadable,
+       "a destination takes at most 8 units; \"ft\" is one more"},
       {{std::string(41, '1') + "/2", "in", "cm"},
        Error::Kind::Unreadable,
        "cannot read the number \"11111111111111111111111111111111111111111/2\" exactly: at most "
