@@ -1,5 +1,9 @@
 // libmerovane's public classes: a thin face on the engine, which returns the public types.
+#include <stdexcept>
+
 #include "api/namelookup.h"
+#include "api/quote.h"
+#include "api/request.h"
 #include "api/resolver.h"
 #include "categories/categories.h"
 #include "core/about.h"
@@ -24,6 +28,13 @@ struct EngineAccess {
     return std::string(
         pair.category_->rows[static_cast<size_t>(from ? pair.from_ : pair.to_)].listed);
   }
+
+  static Query query(const ReadRequest& request) {
+    const Pair pair = EngineAccess::pair(NamedPair{request.category, request.terms.front().choice,
+                                                   request.destination.back().choice});
+    return Query(pair, request.quantity(), std::make_shared<const ReadRequest>(request));
+  }
+  static const ReadRequest& request(const Query& query) { return *query.request_; }
 
  private:
   // The element of a multiple's row that the choice shows, which the pair keeps; nullptr for a
@@ -164,6 +175,47 @@ StreamCount Pair::convert(std::istream& in, std::ostream& out, Options options) 
 StreamCount Pair::convert(std::istream& in, std::ostream& out, Options options,
                           const LineFailure& failure) const {
   return convertstream(EngineAccess::converter(*this, options), in, out, failure);
+}
+
+namespace {
+
+Found<Query> readquery(std::span<const std::string> words,
+                       std::optional<std::string_view> category) {
+  auto read = readrequest(words, category);
+  if (const auto* request = std::get_if<ReadRequest>(&read)) return EngineAccess::query(*request);
+  const RequestError& error = std::get<RequestError>(read);
+  if (error.name) return toerror(*error.name);
+  return Error(Error::Kind::Unreadable, error.unreadable);
+}
+
+}  // namespace
+
+Found<Query> Query::read(std::string_view text) {
+  const std::string words[] = {std::string(text)};
+  return readquery(words, std::nullopt);
+}
+
+Found<Query> Query::read(const std::vector<std::string>& words, std::string_view category) {
+  return readquery(words, category.empty() ? std::nullopt : std::optional(category));
+}
+
+Result Query::convert(Options options) const {
+  const ReadRequest& request = EngineAccess::request(*this);
+  if (request.plain) {
+    const std::string sign = request.negative ? "-" : "";
+    return pair_.convert(sign + request.terms.front().number, options);
+  }
+  const auto refused = [](std::string message) {
+    return Result(Result::Status::Failed, message, message);
+  };
+  if (options.mode == Mode::Tables) return refused(tablesrefusal(request));
+  if (!options.validdigits()) return pair_.convert("1", options);  // the digits' own failure
+  try {
+    return Result(Result::Status::Converted, exactresult(request, options.digits));
+  } catch (const std::overflow_error&) {
+    return refused("cannot work out " + quoted(quantity_) +
+                   " exactly: its fractions are too large");
+  }
 }
 
 std::vector<Match> search(std::string_view word) {

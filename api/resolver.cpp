@@ -227,13 +227,24 @@ void addnearest(std::string_view typed, std::span<const CategoryRecord> within,
     UnitChoice choice;
     bool ambiguous;
   };
+  // Bounded effort: a name longer than every known name by more than the edits allowed is near
+  // none of them, and it is passed over before it is even lowered.
+  const size_t allowed = mostedits(typed.size());
+  size_t longest = 0;
+  for (const CategoryRecord& category : within)
+    foreachentry(category,
+                 [&](const Entry& entry) { longest = std::max(longest, entry.text.size()); });
+  if (typed.size() > longest + allowed) return;
   const std::string word = lowered(typed);
   std::vector<Near> near;
   for (const CategoryRecord& category : within)
     foreachentry(category, [&](const Entry& entry) {
       const std::string text = lowered(entry.text);
-      const size_t edits = distance(word, text);
-      if (edits <= mostedits(word.size())) {
+      // Lengths further apart than the edits allowed cannot be within them: no distance to work
+      // out.
+      const size_t apart = std::max(word.size(), text.size()) - std::min(word.size(), text.size());
+      const size_t edits = apart <= allowed ? distance(word, text) : apart;
+      if (edits <= allowed) {
         near.push_back({edits, entry.text, entry.choice, entry.ambiguous});
       } else if ((word.size() >= 3 && text.starts_with(word)) ||
                  (text.size() >= 4 && word.starts_with(text))) {

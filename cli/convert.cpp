@@ -131,17 +131,6 @@ int convertgrid(const Category& category, const std::string& value, const Option
   return allconverted ? 0 : 1;
 }
 
-int convertone(const Pair& pair, std::string_view value, const Options& options, std::ostream& out,
-               std::ostream& err) {
-  const Result result = pair.convert(value, options);
-  if (!result.converted()) {
-    err << kPrefix << result.message() << '\n';
-    return 1;
-  }
-  out << result.text() << '\n';
-  return 0;
-}
-
 // Resolves the request's names, converts and reports.
 int run(const Request& request, std::istream& in, std::ostream& out, std::ostream& err) {
   const Conversion& names = request.conversion;
@@ -194,9 +183,14 @@ int run(const Request& request, std::istream& in, std::ostream& out, std::ostrea
       return withtablecategory([&](const Category& category) {
         return convertgrid(category, names.value, options, out, err);
       });
-    case Action::Convert:
-      return withpair(
-          [&](const Pair& pair) { return convertone(pair, names.value, options, out, err); });
+    case Action::Convert: {
+      std::vector<std::string> words = request.words;
+      if (words.empty()) {
+        if (names.category) words.push_back(*names.category);
+        words.insert(words.end(), {names.value, names.from, names.to});
+      }
+      return convertwords(words, options, out, err);
+    }
     case Action::ConvertLines:
       return withpair([&](const Pair& pair) { return convertlines(pair, options, in, out, err); });
     case Action::ConvertRequests:

@@ -1,7 +1,8 @@
 // Fuzzes merovane-convert as a whole: a fuzzed argument vector and standard input through the
 // entry point main uses, checking the exit status, what reaches standard error, and that a
 // stream of values or of whole requests gives exactly one line for each line read, each what a
-// single conversion prints.
+// single conversion prints, requests as people write them (5 ft 3 in cm, 5'3" cm, 1 1/2 cup ml,
+// 1.75 m "ft in") too.
 //
 // Input: the arguments, each ended by a NUL; an empty argument ends them, and the rest is the
 // standard input.
@@ -67,11 +68,12 @@ void check(const std::vector<std::string>& arguments, const std::string& input) 
   require(std::none_of(whole.err.begin(), whole.err.end(),
                        [](char c) { return (c >= 0 && c < 0x20 && c != '\n') || c == 0x7f; }),
           "no control character reaches standard error raw", context);
-  for (const char* reorders :
-       {"\u061c", "\u200e", "\u200f", "\u2028", "\u2029", "\u202a", "\u202b", "\u202c", "\u202d",
-        "\u202e", "\u2066", "\u2067", "\u2068", "\u2069"})
+  for (const char* reorders : {"\u061c", "\u200e", "\u200f", "\u2028", "\u2029", "\u202a", "\u202b",
+                               "\u202c", "\u202d", "\u202e", "\u2066", "\u2067", "\u2068", "\u2069",
+                               "\u00ad", "\u200b", "\u200d", "\u2060", "\ufeff"})
     require(whole.err.find(reorders) == std::string::npos,
-            "no bidirectional control reaches standard error raw", context);
+            "no bidirectional control or invisible format character reaches standard error raw",
+            context);
   // Echoed texts are cut: two of them, each escaped, fit well in this.
   require(
       std::ranges::all_of(lines(whole.err),

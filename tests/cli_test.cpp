@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -80,10 +81,10 @@ TEST(Cli, ConversionErrorsGoToStandardError) {
   };
   const std::string mismatch = std::string("Type mismatch") + kNumberHint;
   const Case cases[] = {
-      {{"Length", "1/2", "Meters", "Meters"}, mismatch.c_str()},
+      {{"Length", "1..2", "Meters", "Meters"}, mismatch.c_str()},
       {{"Length", "1e999", "Meters", "Meters"}, "Overflow"},
       {{"Length", "2e282", "Meters", "Meters"}, "Floating-point error: the result is out of range"},
-      {{"Weight", "1/2", "Grams", "Ounces"}, mismatch.c_str()},
+      {{"Weight", "1..2", "Grams", "Ounces"}, mismatch.c_str()},
       {{"1,5", "mi", "km"}, mismatch.c_str()},
   };
   for (const Case& c : cases) {
@@ -304,6 +305,58 @@ TEST(Cli, ConvertsRequestsFromStandardInput) {
   EXPECT_EQ(cli({"-"}, "1 mi km\r\n").out, "1.609344\n");
 }
 
+// Requests as people write them, on the command line and, line for line the same, on standard
+// input; the old forms convert as before.
+TEST(Cli, ReadsRequestsAsPeopleWriteThem) {
+  struct Case {
+    std::vector<std::string> arguments;
+    const char* line;  // the same request on standard input
+    int code;
+    const char* out;
+    const char* err;
+  };
+  const Case cases[] = {
+      {{"-p", "5", "ft", "3", "in", "cm"}, "5 ft 3 in cm", 0, "160.02\n", ""},
+      {{"-p", "5 ft 3 in", "cm"}, "\"5 ft 3 in\" cm", 0, "160.02\n", ""},
+      {{"-p", "5'3\"", "cm"}, "5'3\" cm", 0, "160.02\n", ""},
+      {{"-p", "1", "1/2", "cup", "ml"}, "1 1/2 cup ml", 0, "354.88235475\n", ""},
+      {{"-p", "1.75", "m", "ft in"}, "1.75 m 'ft in'", 0, "5 ft 8.89763779527559 in\n", ""},
+      {{"5ft", "cm"}, "5ft cm", 0, "152.4\n", ""},
+      {{"Length", "5", "ft", "to", "cm"}, "Length 5 ft to cm", 0, "152.4\n", ""},
+      {{"1", "mi", "km"}, "1 mi km", 0, "1.609344\n", ""},
+      {{"1/2", "mi", "km"},
+       "1/2 mi km",
+       1,
+       "",
+       "the window's tables convert one value of one unit, not \"1/2 mi\": leave out --tables to "
+       "convert it by the units' definitions"},
+      {{"5 ft 3 in"},
+       "\"5 ft 3 in\"",
+       2,
+       "",
+       "the quantity was read as \"5 ft 3 in\" and no destination came after it: expected the unit "
+       "to convert to"},
+      {{"1", "mi", "km", "extra"}, "1 mi km extra", 2, "", "unexpected argument \"extra\""},
+      {{"1", "km"}, "1 km", 2, "", "missing the unit to convert to"},
+  };
+  for (const Case& c : cases) {
+    const CliRun run = cli(c.arguments);
+    EXPECT_EQ(run.code, c.code) << c.line;
+    EXPECT_EQ(run.out, c.out) << c.line;
+    const std::string message = *c.err == 0 ? "" : std::string("merovane-convert: ") + c.err;
+    EXPECT_EQ(run.err.substr(0, run.err.find('\n')), message) << c.line;
+    const bool precise = c.arguments.front() == "-p";
+    const CliRun lines =
+        cli(precise ? std::vector<std::string>{"-p", "-"} : std::vector<std::string>{"-"},
+            std::string(c.line) + "\n");
+    EXPECT_EQ(lines.code, c.code == 0 ? 0 : 1) << c.line;
+    EXPECT_EQ(lines.out, *c.out == 0 ? "\n" : c.out) << c.line;
+    EXPECT_EQ(lines.err,
+              *c.err == 0 ? "" : std::string("merovane-convert: line 1: ") + c.err + "\n")
+        << c.line;
+  }
+}
+
 // A line longer than the limit is reported and skipped; the lines after it convert, one of
 // exactly the limit too.
 TEST(Cli, SkipsLinesTooLong) {
@@ -316,7 +369,23 @@ TEST(Cli, SkipsLinesTooLong) {
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.out, "\n1.609344\n1.609344\n");
     EXPECT_EQ(run.err, "merovane-convert: line 1: longer than 65536 bytes: skipped\n");
+    // A Windows line end is not part of the line: the longest line converts with it too.
+    EXPECT_EQ(cli(arguments, longest + "\r\n" + longest + "\r\n").out, "1.609344\n1.609344\n");
   }
+}
+
+// An unknown name is refused at a cost bounded by its length: a hundred of the longest lines
+// are answered at once, without suggestions.
+TEST(Cli, RefusesLongUnknownNamesQuickly) {
+  const std::string line = "1 " + std::string(kLongestLine - 5, 'q') + " km\n";
+  std::string input;
+  for (int at = 0; at < 100; ++at) input += line;
+  const auto started = std::chrono::steady_clock::now();
+  const CliRun run = cli({"-"}, input);
+  EXPECT_LT(std::chrono::steady_clock::now() - started,
+            std::chrono::seconds(20));  // 56 s before the bound
+  EXPECT_EQ(lines(run.err), 100);
+  EXPECT_EQ(run.err.find("did you mean"), std::string::npos);
 }
 
 // A failed read ends the input as a failure, named in one line.
@@ -339,6 +408,9 @@ TEST(Cli, ReadErrorsFail) {
 TEST(Cli, EchoesInputSafely) {
   for (const auto& [typed, shown] : std::vector<std::pair<std::string, std::string>>{
            {"a\u202eb\u2066c\u200fd\u061ce", "\"a\\u202eb\\u2066c\\u200fd\\u061ce\""},
+           // The format characters that show nothing: m and a zero-width space is not m.
+           {"m\u200b\ufeff\u00ad\u200d\u2060", "\"m\\u200b\\ufeff\\u00ad\\u200d\\u2060\""},
+           {"m\U000e0041", "\"m\\U000e0041\""},
            {"\x1b[2J\"\\\n", "\"\\x1b[2J\\\"\\\\\\n\""},
            {"é\xff", "\"é\\xff\""},
            {std::string(60, 'x'), "\"" + std::string(60, 'x') + "\""},

@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -31,6 +32,8 @@
 namespace merovane {
 // The engine's record of a category, which the public classes refer to.
 struct CategoryRecord;
+// A request as the grammar read it, which a Query holds.
+struct ReadRequest;
 
 inline namespace v0 {
 
@@ -46,6 +49,8 @@ class MEROVANE_EXPORT Error {
     Ambiguous,          // candidates(): a name for each unit it may mean
     NoCommonCategory,   // the two units are of different categories
     SeveralCategories,  // both units are in each of candidates(): name one
+    Unreadable,         // a request with a word that has no place in it: message() says which
+    NotInTables,        // by the tables, a unit or category the window's tables do not hold
   };
   Error(Kind kind, std::string message, std::vector<std::string> candidates = {},
         std::string details = {});
@@ -214,6 +219,40 @@ class MEROVANE_EXPORT Pair {
   int from_, to_;
   const std::string_view* fromname_;
   const std::string_view* toname_;
+};
+
+// A request as people write it: a quantity, an optional "to" (or "->"), and a destination.
+//
+//   auto query = merovane::Query::read("5 ft 3 in to cm");  // or read({"5'3\"", "cm"})
+//   query->convert(merovane::Mode::Precise).text() == "160.02"
+//
+// The quantity is a number and a unit, joined or not (5 ft, 5ft, -40°F), or a sum of terms of one
+// category (5 ft 3 in, 5'3", 6 lb 4 oz), with fractions and mixed numbers (3/4 cup, 1 1/2 cup,
+// 1½ cup); the destination one unit or several, largest first (ft in: "5 ft 8.89763779527559
+// in"). A quantity of one plain number in one unit converts as Pair::convert does; any other is
+// worked out as one exact fraction by the units' definitions and rounded once, which the
+// window's tables (Mode::Tables) refuse.
+class MEROVANE_EXPORT Query {
+ public:
+  // The request in one text, or in words that may each hold several (a command's arguments),
+  // within `category` unless it is empty.
+  static Found<Query> read(std::string_view text);
+  static Found<Query> read(const std::vector<std::string>& words, std::string_view category = {});
+
+  // The first unit of the quantity and the last of the destination.
+  const Pair& pair() const { return pair_; }
+  // The quantity as read: "5 ft 3 in".
+  const std::string& quantity() const { return quantity_; }
+  Result convert(Options options = {}) const;
+  Result convert(Mode mode) const { return convert(Options{mode}); }
+
+ private:
+  Query(Pair pair, std::string quantity, std::shared_ptr<const ReadRequest> request)
+      : pair_(pair), quantity_(std::move(quantity)), request_(std::move(request)) {}
+  friend struct EngineAccess;
+  Pair pair_;
+  std::string quantity_;
+  std::shared_ptr<const ReadRequest> request_;
 };
 
 // A unit or multiple whose name, other names or symbols contain a word.
