@@ -157,6 +157,20 @@ bool swapsmeaning(std::string_view typed, std::string_view symbol, const Categor
   return false;
 }
 
+// Whether symbols of more than one unit, in all the categories, are `text` ignoring case (KN:
+// the kilonewton's kN and the knot's kn): a slip of case then reads it as none of them.
+bool severalreadings(std::string_view text) {
+  std::vector<std::pair<const CategoryRecord*, int>> found;
+  for (const CategoryRecord& category : categories())
+    foreachentry(category, [&](const Entry& entry) {
+      const std::pair<const CategoryRecord*, int> unit{entry.choice.category, entry.choice.row};
+      if (entry.symbol && sameignoringcase(entry.text, text) &&
+          std::find(found.begin(), found.end(), unit) == found.end())
+        found.push_back(unit);
+    });
+  return found.size() > 1;
+}
+
 // What `typed` names in `category`: as written, then in the category's written forms, then, if
 // `reading` allows, as a symbol ignoring case. An Unknown answer's suggestions are the symbols
 // a change of case would have swapped the meaning of, or several matched.
@@ -169,6 +183,9 @@ Answer resolvein(const CategoryRecord& category, std::string_view typed, Reading
     if (answer.kind != Answer::Kind::Unknown) return answer;
   }
   if (reading == Reading::AsWritten) return answer;
+  // A slip of case is read only where no unit goes by the name as written (kN is the
+  // kilonewton, never the knot's kn).
+  if (namesanything(typed) || namesanything(written)) return answer;
 
   bool swapped = false;
   std::vector<std::string_view> symbols;
@@ -176,7 +193,7 @@ Answer resolvein(const CategoryRecord& category, std::string_view typed, Reading
     if (!entry.symbol) return;
     for (std::string_view text : {typed, std::string_view(written)}) {
       if (!sameignoringcase(entry.text, text)) continue;
-      swapped = swapped || swapsmeaning(text, entry.text, category);
+      swapped = swapped || swapsmeaning(text, entry.text, category) || severalreadings(text);
       addonce(answer.units, entry.choice);
       if (std::find(symbols.begin(), symbols.end(), entry.text) == symbols.end())
         symbols.push_back(entry.text);
@@ -381,10 +398,14 @@ std::vector<UnitChoice> unitscontaining(std::string_view word) {
       addonce(found, choice);
     });
   // In the categories' order, each category's units in its list's order, a multiple after the
-  // unit it multiplies.
-  std::stable_sort(found.begin(), found.end(), [](const UnitChoice& a, const UnitChoice& b) {
+  // unit it multiplies, and the units the window's tables do not hold last.
+  const auto place = [](const UnitChoice& choice) {
+    return choice.unit().intables() ? choice.unit().base
+                                    : static_cast<int>(choice.category->rows.size());
+  };
+  std::stable_sort(found.begin(), found.end(), [&](const UnitChoice& a, const UnitChoice& b) {
     if (a.category != b.category) return a.category->id < b.category->id;
-    if (a.unit().base != b.unit().base) return a.unit().base < b.unit().base;
+    if (place(a) != place(b)) return place(a) < place(b);
     return a.unit().listed.size() > 0 && b.unit().listed.empty();
   });
   return found;

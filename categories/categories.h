@@ -1,4 +1,4 @@
-// The twelve categories' records, in the order of the window's category table, written by
+// Every category's record, the window's twelve first in the order of its category table, written by
 // merovane-tablegen from the unit data: one file per category (categories/*.units) and the
 // constants they share (categories/constants.units).
 #pragma once

@@ -53,6 +53,11 @@ PairConverter::PairConverter(const CategoryRecord& category, int from, int to, O
   }
   const UnitRow& source = category.rows[static_cast<size_t>(from)];
   const UnitRow& destination = category.rows[static_cast<size_t>(to)];
+  // The tables hold no figure for a unit of its definition only.
+  if (!source.intables() || !destination.intables()) {
+    refusal_ = Refusal::NoSuchUnit;
+    return;
+  }
   from_ = source.base, to_ = destination.base;
   fromfactor_ = source.factor, tofactor_ = destination.factor;
   if (failswhole(category, options.mode)) range_ = &category.grid;
