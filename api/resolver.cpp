@@ -83,8 +83,12 @@ void foreachentry(const CategoryRecord& category, Visit visit) {
                 {&category, name.row, category.rows[static_cast<size_t>(name.row)].shown()}});
 }
 
+// Adds a unit once: a second name of a row already there (bar beside Bar) adds nothing.
 void addonce(std::vector<UnitChoice>& choices, const UnitChoice& choice) {
-  if (std::find(choices.begin(), choices.end(), choice) == choices.end()) choices.push_back(choice);
+  const auto same = [&](const UnitChoice& each) {
+    return each.category == choice.category && each.row == choice.row;
+  };
+  if (std::none_of(choices.begin(), choices.end(), same)) choices.push_back(choice);
 }
 
 // What `typed` names in `category` as written: a unit, the units a name stands for, or nothing.
@@ -137,6 +141,18 @@ bool namesanything(std::string_view text) {
   return false;
 }
 
+// Whether `text`, as written, names a unit of some category that the window's tables do not
+// hold.
+bool namesnewunit(std::string_view text) {
+  if (text.empty()) return false;
+  for (const CategoryRecord& category : categories()) {
+    const Answer found = aswritten(category, text);
+    for (const UnitChoice& choice : found.units)
+      if (!choice.unit().intables()) return true;
+  }
+  return false;
+}
+
 // The part of `text` after `at` up to the next "/".
 std::string_view restafter(std::string_view text, size_t at) {
   const std::string_view rest = text.substr(at + 1);
@@ -158,7 +174,8 @@ bool swapsmeaning(std::string_view typed, std::string_view symbol, const Categor
 }
 
 // Whether symbols of more than one unit, in all the categories, are `text` ignoring case (KN:
-// the kilonewton's kN and the knot's kn): a slip of case then reads it as none of them.
+// the kilonewton's kN and the knot's kn): a slip of case then reads it as none of them, unless
+// `text` is a symbol as written (c, the speed of light, still slips to Celsius beside F).
 bool severalreadings(std::string_view text) {
   std::vector<std::pair<const CategoryRecord*, int>> found;
   for (const CategoryRecord& category : categories())
@@ -183,9 +200,9 @@ Answer resolvein(const CategoryRecord& category, std::string_view typed, Reading
     if (answer.kind != Answer::Kind::Unknown) return answer;
   }
   if (reading == Reading::AsWritten) return answer;
-  // A slip of case is read only where no unit goes by the name as written (kN is the
-  // kilonewton, never the knot's kn).
-  if (namesanything(typed) || namesanything(written)) return answer;
+  // A slip of case never reads a name that, as written, is a unit beyond the window's: kN is the
+  // kilonewton, never the knot's kn, and Gal the galileo, never the gallon.
+  if (namesnewunit(typed) || namesnewunit(written)) return answer;
 
   bool swapped = false;
   std::vector<std::string_view> symbols;
@@ -193,7 +210,8 @@ Answer resolvein(const CategoryRecord& category, std::string_view typed, Reading
     if (!entry.symbol) return;
     for (std::string_view text : {typed, std::string_view(written)}) {
       if (!sameignoringcase(entry.text, text)) continue;
-      swapped = swapped || swapsmeaning(text, entry.text, category) || severalreadings(text);
+      swapped = swapped || swapsmeaning(text, entry.text, category) ||
+                (!namesanything(text) && severalreadings(text));
       addonce(answer.units, entry.choice);
       if (std::find(symbols.begin(), symbols.end(), entry.text) == symbols.end())
         symbols.push_back(entry.text);

@@ -105,7 +105,7 @@ TEST(Cli, UnknownNamesListTheValidOnes) {
   EXPECT_EQ(run.code, 2);
   EXPECT_NE(run.err.find("Light years\n"), std::string::npos);
 
-  run = cli({"Length", "1", "Meters", "Furlongs"});
+  run = cli({"Length", "1", "Meters", "Parsnips"});
   EXPECT_EQ(run.code, 2);
   EXPECT_EQ(run.out, "");
 }
@@ -171,10 +171,10 @@ TEST(Cli, PreciseAndDigits) {
   const Case cases[] = {
       {{"-p", "12", "in", "ft"}, "1\n"},
       {{"-p", "36", "in", "yd"}, "1\n"},
-      {{"-p", "1024", "MB", "GB"}, "1\n"},
+      {{"-p", "1024", "MiB", "GiB"}, "1\n"},
       {{"-p", "100", "F", "C"}, "37.7777777777778\n"},
       {{"-p", "-40", "C", "F"}, "-40\n"},
-      {{"-p", "1", "B", "GB"}, "9.31322574615479E-10\n"},
+      {{"-p", "1", "B", "GiB"}, "9.31322574615479E-10\n"},
       {{"-p", "1", "ly", "km"}, "9460730472580.8\n"},
       {{"-p", "1", "mm", "mi"}, "6.21371192237334E-07\n"},
       {{"--digits", "3", "1", "mi", "km"}, "1.61\n"},
@@ -218,7 +218,8 @@ TEST(Cli, Lists) {
   EXPECT_EQ(run.code, 0);
   EXPECT_EQ(run.out,
             "Area\nBits and Bytes\nDensity\nEnergy\nForce\nLength\nWeight\nPower\nPressure\n"
-            "Speed\nTemperature\nVolume\n");
+            "Speed\nTemperature\nVolume\nTime\nAngle\nFuel economy\nData rate\nFrequency\n"
+            "Acceleration\n");
   run = cli({"--list", "length"});
   EXPECT_EQ(run.code, 0);
   EXPECT_EQ(lines(run.out), 22);
