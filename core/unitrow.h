@@ -26,6 +26,9 @@ struct UnitRow {
   // reference reading of `reading` degrees is reading * size + offset (offset is "0" elsewhere).
   std::string_view size = "1";
   std::string_view offset = "0";
+  // Whether a reading counts the reciprocal of the reference unit's (litres per 100 km beside
+  // kilometres per litre): the reference reading of `reading` is 1 / (reading * size).
+  bool reciprocal = false;
 
   constexpr bool intables() const { return base >= 0; }
 

@@ -126,7 +126,8 @@ void writecategory(std::ostream& out, const UnitCategory& category, const Table&
         << hexliteral(unit.factor) << ", " << literal(unit.listed() ? "1" : unit.exactfactor)
         << ", " << literal(line.definition) << ", " << literal(exacttext(unit.size)) << ", "
         << literal(unit.size.rational().get_str()) << ", "
-        << literal(unit.offset.rational().get_str()) << "},\n";
+        << literal(unit.offset.rational().get_str()) << ", " << (unit.reciprocal ? "true" : "false")
+        << "},\n";
     symbol += line.symbols.size();
     name += line.names.size();
   }
