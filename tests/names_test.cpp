@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <set>
 #include <sstream>
@@ -76,6 +77,43 @@ TEST(UnitNames, EveryNameIsOneListedUnitsAndNoOtherNameIsTheSame) {
     const Answer answer = resolve(entry.text);
     ASSERT_EQ(answer.kind, Answer::Kind::Unit);
     EXPECT_EQ(answer.units.front(), entry.unit);
+  }
+}
+
+// A slip of case in a symbol (all upper or all lower case) reads as a unit only where no unit
+// goes by the text as written and the symbols of just one unit are it ignoring case: kN is
+// never read as a knot, Mm never as mm, KN as neither.
+TEST(UnitNames, ASlipOfCaseNeverReadsOneUnitAsAnother) {
+  const std::vector<Entry> all = entries();
+  const auto same = [](const UnitChoice& a, const UnitChoice& b) {
+    return a.category == b.category && a.row == b.row;
+  };
+  for (const Entry& entry : all) {
+    if (!entry.symbol) continue;
+    for (const bool upper : {false, true}) {
+      std::string slip(entry.text);
+      for (char& c : slip)
+        c = static_cast<char>(upper ? std::toupper(static_cast<unsigned char>(c))
+                                    : std::tolower(static_cast<unsigned char>(c)));
+      if (slip == entry.text) continue;
+      const Answer answer = resolve(slip);
+      if (answer.kind != Answer::Kind::Unit) continue;
+      SCOPED_TRACE(trace(entry) + " typed as " + slip);
+      std::vector<UnitChoice> written, readings;
+      for (const Entry& other : all) {
+        if (other.answersto(slip)) written.push_back(other.unit);
+        if (other.symbol && samename(other.text, slip) &&
+            std::none_of(readings.begin(), readings.end(),
+                         [&](const UnitChoice& each) { return same(each, other.unit); }))
+          readings.push_back(other.unit);
+      }
+      if (!written.empty()) {
+        EXPECT_TRUE(same(answer.units.front(), written.front())) << "not the unit as written";
+        continue;
+      }
+      ASSERT_EQ(readings.size(), 1u) << "a slip read as one of several units";
+      EXPECT_TRUE(same(answer.units.front(), readings.front()));
+    }
   }
 }
 
