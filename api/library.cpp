@@ -130,7 +130,9 @@ std::vector<std::string> Category::othernames(std::string_view unit) const {
 std::vector<Multiple> Category::multiples(std::string_view unit) const {
   std::vector<Multiple> found;
   for (const UnitRow& row : record_->rows) {
-    if (!row.listed.empty() || record_->units[static_cast<size_t>(row.base)] != unit) continue;
+    if (!row.listed.empty() || !row.intables() ||
+        record_->units[static_cast<size_t>(row.base)] != unit)
+      continue;
     found.push_back({{row.symbols.begin(), row.symbols.end()}, std::string(row.exactfactor)});
     found.back().names.insert(found.back().names.end(), row.names.begin(), row.names.end());
   }

@@ -342,7 +342,8 @@ std::variant<ReadRequest, RequestError> readtokens(const std::vector<Token>& tok
 }  // namespace
 
 std::string ReadRequest::quantity() const {
-  return (negative ? "-" : "") + joinedterms(terms, terms.size());
+  std::string text = negative ? "-" : "";
+  return text.append(joinedterms(terms, terms.size()));
 }
 
 std::variant<ReadRequest, RequestError> readrequest(std::span<const std::string> words,

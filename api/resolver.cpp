@@ -83,8 +83,12 @@ void foreachentry(const CategoryRecord& category, Visit visit) {
                 {&category, name.row, category.rows[static_cast<size_t>(name.row)].shown()}});
 }
 
+// Adds a unit once: a second name of a row already there (bar beside Bar) adds nothing.
 void addonce(std::vector<UnitChoice>& choices, const UnitChoice& choice) {
-  if (std::find(choices.begin(), choices.end(), choice) == choices.end()) choices.push_back(choice);
+  const auto same = [&](const UnitChoice& each) {
+    return each.category == choice.category && each.row == choice.row;
+  };
+  if (std::none_of(choices.begin(), choices.end(), same)) choices.push_back(choice);
 }
 
 // What `typed` names in `category` as written: a unit, the units a name stands for, or nothing.
@@ -137,6 +141,18 @@ bool namesanything(std::string_view text) {
   return false;
 }
 
+// Whether `text`, as written, names a unit of some category that the window's tables do not
+// hold.
+bool namesnewunit(std::string_view text) {
+  if (text.empty()) return false;
+  for (const CategoryRecord& category : categories()) {
+    const Answer found = aswritten(category, text);
+    for (const UnitChoice& choice : found.units)
+      if (!choice.unit().intables()) return true;
+  }
+  return false;
+}
+
 // The part of `text` after `at` up to the next "/".
 std::string_view restafter(std::string_view text, size_t at) {
   const std::string_view rest = text.substr(at + 1);
@@ -157,6 +173,21 @@ bool swapsmeaning(std::string_view typed, std::string_view symbol, const Categor
   return false;
 }
 
+// Whether symbols of more than one unit, in all the categories, are `text` ignoring case (KN:
+// the kilonewton's kN and the knot's kn): a slip of case then reads it as none of them, unless
+// `text` is a symbol as written (c, the speed of light, still slips to Celsius beside F).
+bool severalreadings(std::string_view text) {
+  std::vector<std::pair<const CategoryRecord*, int>> found;
+  for (const CategoryRecord& category : categories())
+    foreachentry(category, [&](const Entry& entry) {
+      const std::pair<const CategoryRecord*, int> unit{entry.choice.category, entry.choice.row};
+      if (entry.symbol && sameignoringcase(entry.text, text) &&
+          std::find(found.begin(), found.end(), unit) == found.end())
+        found.push_back(unit);
+    });
+  return found.size() > 1;
+}
+
 // What `typed` names in `category`: as written, then in the category's written forms, then, if
 // `reading` allows, as a symbol ignoring case. An Unknown answer's suggestions are the symbols
 // a change of case would have swapped the meaning of, or several matched.
@@ -169,6 +200,9 @@ Answer resolvein(const CategoryRecord& category, std::string_view typed, Reading
     if (answer.kind != Answer::Kind::Unknown) return answer;
   }
   if (reading == Reading::AsWritten) return answer;
+  // A slip of case never reads a name that, as written, is a unit beyond the window's: kN is the
+  // kilonewton, never the knot's kn, and Gal the galileo, never the gallon.
+  if (namesnewunit(typed) || namesnewunit(written)) return answer;
 
   bool swapped = false;
   std::vector<std::string_view> symbols;
@@ -176,7 +210,8 @@ Answer resolvein(const CategoryRecord& category, std::string_view typed, Reading
     if (!entry.symbol) return;
     for (std::string_view text : {typed, std::string_view(written)}) {
       if (!sameignoringcase(entry.text, text)) continue;
-      swapped = swapped || swapsmeaning(text, entry.text, category);
+      swapped = swapped || swapsmeaning(text, entry.text, category) ||
+                (!namesanything(text) && severalreadings(text));
       addonce(answer.units, entry.choice);
       if (std::find(symbols.begin(), symbols.end(), entry.text) == symbols.end())
         symbols.push_back(entry.text);
@@ -392,10 +427,14 @@ std::vector<UnitChoice> unitscontaining(std::string_view word) {
       addonce(found, choice);
     });
   // In the categories' order, each category's units in its list's order, a multiple after the
-  // unit it multiplies.
-  std::stable_sort(found.begin(), found.end(), [](const UnitChoice& a, const UnitChoice& b) {
+  // unit it multiplies, and the units the window's tables do not hold last.
+  const auto place = [](const UnitChoice& choice) {
+    return choice.unit().intables() ? choice.unit().base
+                                    : static_cast<int>(choice.category->rows.size());
+  };
+  std::stable_sort(found.begin(), found.end(), [&](const UnitChoice& a, const UnitChoice& b) {
     if (a.category != b.category) return a.category->id < b.category->id;
-    if (a.unit().base != b.unit().base) return a.unit().base < b.unit().base;
+    if (place(a) != place(b)) return place(a) < place(b);
     return a.unit().listed.size() > 0 && b.unit().listed.empty();
   });
   return found;

@@ -69,6 +69,7 @@ void listallunits(const Category& category, std::ostream& out) {
     const char* separator = "";
     for (const std::vector<std::string>* names : {&unit.symbols, &unit.names})
       for (const std::string& name : *names) {
+        if (name == unit.name) continue;  // a symbol it already goes by
         out << separator << name;
         separator = ", ";
       }

@@ -20,10 +20,9 @@
 #include <optional>
 #include <string>
 
-#include "api/chart.h"
-#include "api/conversion.h"
 #include "categories/categories.h"
 #include "core/runtime.h"
+#include "engine/conversion.h"
 #include "fuzz/invariant.h"
 #include "fuzz/reference.h"
 
@@ -93,11 +92,16 @@ void check(const CategoryRecord& category, int from, int to, int digits, const s
   const mpq_class destinationsize = exactof(destination.size);
   const bool same = sourcesize == destinationsize;
   const bool affine = category.id == CategoryId::Temperature && from != to;
+  // A reciprocal row beside a direct one: the constant 1 / (both sizes) over the value.
+  const bool reciprocal = source.reciprocal != destination.reciprocal;
   // The expected double (nullopt where the product overflows), or for a temperature the exact
   // value the result must come within one unit in the last place of.
   std::optional<double> expected;
   std::optional<mpq_class> truth;
-  if (same && !affine) {
+  if (reciprocal) {
+    const double quotient = nearest(1 / (sourcesize * destinationsize)) / value;
+    if (value != 0 && std::isfinite(quotient)) expected = quotient;
+  } else if (same && !affine) {
     expected = value;
   } else if (!affine) {
     const double ratio = nearest(sourcesize / destinationsize);
@@ -120,7 +124,10 @@ void check(const CategoryRecord& category, int from, int to, int digits, const s
       return;
     }
   } else if (!expected) {
-    require(failed, "a product beyond the doubles fails with the floating-point error", where);
+    require(
+        failed,
+        "a result beyond the doubles, or a reciprocal of zero, fails with the floating-point error",
+        where);
     return;
   }
   require(result.status() == Result::Status::Converted, "a precise conversion converts", where);
@@ -155,7 +162,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   using namespace merovane;
   FuzzedDataProvider input(data, size);
   const CategoryRecord& category =
-      categories()[input.ConsumeIntegralInRange<size_t>(0, kCategoryCount - 1)];
+      categories()[input.ConsumeIntegralInRange<size_t>(0, categories().size() - 1)];
   const int rows = static_cast<int>(category.rows.size());
   const int from = input.ConsumeIntegralInRange(0, rows - 1);
   const int to = input.ConsumeIntegralInRange(0, rows - 1);

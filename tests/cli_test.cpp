@@ -114,7 +114,7 @@ TEST(Cli, UnknownNamesListTheValidOnes) {
   EXPECT_EQ(run.code, 2);
   EXPECT_NE(run.err.find("Light years\n"), std::string::npos);
 
-  run = cli({"Length", "1", "Meters", "Furlongs"});
+  run = cli({"Length", "1", "Meters", "Parsnips"});
   EXPECT_EQ(run.code, 2);
   EXPECT_EQ(run.out, "");
 }
@@ -180,10 +180,10 @@ TEST(Cli, PreciseAndDigits) {
   const Case cases[] = {
       {{"-p", "12", "in", "ft"}, "1\n"},
       {{"-p", "36", "in", "yd"}, "1\n"},
-      {{"-p", "1024", "MB", "GB"}, "1\n"},
+      {{"-p", "1024", "MiB", "GiB"}, "1\n"},
       {{"-p", "100", "F", "C"}, "37.7777777777778\n"},
       {{"-p", "-40", "C", "F"}, "-40\n"},
-      {{"-p", "1", "B", "GB"}, "9.31322574615479E-10\n"},
+      {{"-p", "1", "B", "GiB"}, "9.31322574615479E-10\n"},
       {{"-p", "1", "ly", "km"}, "9460730472580.8\n"},
       {{"-p", "1", "mm", "mi"}, "6.21371192237334E-07\n"},
       {{"--digits", "3", "1", "mi", "km"}, "1.61\n"},
@@ -252,16 +252,27 @@ TEST(Cli, PreciseGridCellsStandAlone) {
             std::string::npos);
 }
 
+// The window's categories and units with --tables; every one by default, the window's first.
 TEST(Cli, Lists) {
-  CliRun run = cli({"--list"});
-  EXPECT_EQ(run.code, 0);
-  EXPECT_EQ(run.out,
-            "Area\nBits and Bytes\nDensity\nEnergy\nForce\nLength\nWeight\nPower\nPressure\n"
-            "Speed\nTemperature\nVolume\n");
-  run = cli({"--list", "length"});
-  EXPECT_EQ(run.code, 0);
-  EXPECT_EQ(lines(run.out), 22);
-  EXPECT_EQ(run.out.substr(0, 10), "Angstroms\t");
+  constexpr const char* kWindow =
+      "Area\nBits and Bytes\nDensity\nEnergy\nForce\nLength\nWeight\nPower\nPressure\nSpeed\n"
+      "Temperature\nVolume\n";
+  CliRun call = cli({"--list"});
+  EXPECT_EQ(call.code, 0);
+  EXPECT_EQ(call.out, kWindow);
+  EXPECT_EQ(run({"--list"}).out, std::string(kWindow) +
+                                     "Time\nAngle\nFuel economy\nData rate\nFrequency\n"
+                                     "Acceleration\n");
+  call = cli({"--list", "length"});
+  EXPECT_EQ(call.code, 0);
+  EXPECT_EQ(lines(call.out), 22);
+  EXPECT_EQ(call.out.substr(0, 10), "Angstroms\t");
+  call = run({"--list", "length"});
+  EXPECT_EQ(call.code, 0);
+  EXPECT_GT(lines(call.out), 22);
+  EXPECT_TRUE(call.out.starts_with("Angstroms\tÅ, Angstrom\t0.0000000001 m\nMicrons\t"));
+  EXPECT_NE(call.out.find("\nfur\tfurlong, furlongs\t660 ft = 201.168 m\n"), std::string::npos);
+  EXPECT_EQ(cli({"--list", "Time"}).code, 2);
 }
 
 TEST(Cli, HelpVersionAndWrongCalls) {
