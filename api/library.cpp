@@ -108,10 +108,11 @@ std::vector<Unit> Category::allunits() const {
     unit.symbols.assign(row.symbols.begin(), row.symbols.end());
     unit.names.assign(row.names.begin(), row.names.end());
     unit.definition = row.definition;
-    // Its size in the reference unit, where that says more than the definition.
-    const std::string size = std::string(row.exactsize) + " " + std::string(record_->reference);
-    if (!row.exactsize.empty() && row.definition != size && row.definition != record_->reference)
-      unit.definition += " = " + size;
+    // Its size in the reference unit, where that says more than the definition ("12 in =
+    // 0.3048 m", not "8 bit = 8 bits").
+    const std::string size(row.exactsize);
+    if (!size.empty() && size != "1" && !row.definition.starts_with(size + " "))
+      unit.definition.append(" = ").append(size).append(" ").append(record_->reference);
     unit.intables = row.intables();
   }
   return all;

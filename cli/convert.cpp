@@ -168,7 +168,7 @@ int run(const Request& request, std::istream& in, std::ostream& out, std::ostrea
       out << kUsage;
       return 0;
     case Action::Version:
-      out << "merovane-convert " << version() << '\n' << kCopyrightAndLicence;
+      out << "merovane-convert (Merovane) " << version() << '\n' << kCopyrightAndLicence;
       return 0;
     case Action::ListCategories:
       listcategories(request.mode, out);

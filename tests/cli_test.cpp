@@ -15,6 +15,7 @@
 #include "categories/categories.h"
 #include "cli/convert.h"
 #include "cli/fdstream.h"
+#include "core/about.h"
 #include "forms/registry.h"
 #include "tests/support/memoryform.h"
 
@@ -278,8 +279,11 @@ TEST(Cli, Lists) {
 TEST(Cli, HelpVersionAndWrongCalls) {
   EXPECT_EQ(cli({"--help"}).code, 0);
   EXPECT_TRUE(cli({"--help"}).out.starts_with("usage: "));
+  // The GNU form: the program, the package in brackets and the release debian/changelog gives
+  // (the build refuses a project version that differs), then the copyright and the licence.
   for (const char* version : {"--version", "-v"})
-    EXPECT_EQ(cli({version}).out.substr(0, 17), "merovane-convert ");
+    EXPECT_EQ(cli({version}).out,
+              std::string("merovane-convert (Merovane) ") + kVersion + '\n' + kCopyrightAndLicence);
   // Each wrong call in two lines: what is wrong, and where to read how to call the program.
   for (const auto& [arguments, message] :
        std::vector<std::pair<std::vector<std::string>, std::string>>{
