@@ -121,10 +121,16 @@ std::string rewritten(const CategoryRecord& category, std::string_view typed) {
         text = text.substr(form.typed.size()) + std::string(form.written);
       continue;
     }
+    // Every piece, left to right, in one pass over the text: the cost stays its length.
     const std::string piece = lowered(form.typed);
-    for (size_t at = lowered(text).find(piece); at != std::string::npos;
-         at = lowered(text).find(piece, at + form.written.size()))
-      text.replace(at, piece.size(), form.written);
+    const std::string lower = lowered(text);
+    std::string out;
+    size_t kept = 0;
+    for (size_t at = lower.find(piece); at != std::string::npos; at = lower.find(piece, kept)) {
+      out.append(text, kept, at - kept).append(form.written);
+      kept = at + piece.size();
+    }
+    text = out.append(text, kept);
   }
   return text;
 }
