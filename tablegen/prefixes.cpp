@@ -58,8 +58,8 @@ std::vector<const Prefix*> named(const RowLine& row) {
 // The prefix's factor as a plain number: "1000", "0.000001", "1073741824".
 std::string factor(const Prefix& prefix) {
   if (!prefix.binary && prefix.power < 0)
-    return "0." + std::string(static_cast<size_t>(-prefix.power - 1), '0') + "1";
-  if (!prefix.binary) return "1" + std::string(static_cast<size_t>(prefix.power), '0');
+    return std::string("0.").append(static_cast<size_t>(-prefix.power - 1), '0').append("1");
+  if (!prefix.binary) return std::string("1").append(static_cast<size_t>(prefix.power), '0');
   mpz_class value = 1;
   for (int step = 0; step < prefix.power; ++step) value *= 1024;
   return value.get_str();
