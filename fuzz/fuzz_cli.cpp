@@ -17,10 +17,21 @@
 #include "cli/convert.h"
 #include "cli/request.h"
 #include "cli/words.h"
+#include "core/runtime.h"
 #include "fuzz/invariant.h"
 
 namespace merovane::fuzz {
 namespace {
+
+// Whether a text reads as one number (or one beyond the doubles), as a stream of values takes.
+bool readsasnumber(const std::string& text) {
+  try {
+    texttonumber(text);
+  } catch (const RuntimeError& error) {
+    return error.kind() == ErrorKind::Overflow;
+  }
+  return true;
+}
 
 constexpr size_t kMostArguments = 6;
 constexpr size_t kLinesCompared = 4;
@@ -108,10 +119,12 @@ void check(const std::vector<std::string>& arguments, const std::string& input) 
     std::string text = in[line];
     if (text.ends_with('\r')) text.pop_back();
     std::vector<std::string> single;
-    if (request->mode == Mode::Precise) single.push_back("-p");
+    if (request->mode == Mode::Tables) single.push_back("--tables");
     if (request->digits) single.push_back("--digits=" + std::to_string(*request->digits));
     single.push_back("--");
     if (values) {
+      // A stream of values reads numbers alone; a single call reads more (fractions, "5 ft 3").
+      if (!readsasnumber(text)) continue;
       if (request->conversion.category) single.push_back(*request->conversion.category);
       single.insert(single.end(), {text, request->conversion.from, request->conversion.to});
     } else {

@@ -91,6 +91,23 @@ void check(const CategoryRecord& category, int from, int to, int digits, const s
   const mpq_class sourcesize = exactof(source.size);
   const mpq_class destinationsize = exactof(destination.size);
   const bool same = sourcesize == destinationsize;
+  if (category.id == CategoryId::Temperature) {
+    // Absolute zero as the source reads it: the double nearest to its exact reading. Below it a
+    // reading is refused; on it, the result is absolute zero as the destination shows it.
+    const auto zeroof = [](const UnitRow& row) {
+      return nearest(-exactof(row.offset) / exactof(row.size));
+    };
+    if (value < zeroof(source)) {
+      require(result.status() == Result::Status::Failed && result.error() == kBelowAbsoluteZero,
+              "a temperature below absolute zero is refused", where);
+      return;
+    }
+    if (value == zeroof(source)) {
+      require(texttonumber(shown(result)) == texttonumber(printed(zeroof(destination), digits)),
+              "absolute zero as typed is absolute zero", where);
+      return;
+    }
+  }
   const bool affine = category.id == CategoryId::Temperature && from != to;
   // A reciprocal row beside a direct one: the constant 1 / (both sizes) over the value.
   const bool reciprocal = source.reciprocal != destination.reciprocal;
