@@ -1,5 +1,9 @@
 // libmerovane's public classes: a thin face on the engine, which returns the public types.
+#include <stdexcept>
+
 #include "api/namelookup.h"
+#include "api/quote.h"
+#include "api/request.h"
 #include "api/resolver.h"
 #include "categories/categories.h"
 #include "core/about.h"
@@ -24,6 +28,13 @@ struct EngineAccess {
     return std::string(
         pair.category_->rows[static_cast<size_t>(from ? pair.from_ : pair.to_)].listed);
   }
+
+  static Query query(const ReadRequest& request) {
+    const Pair pair = EngineAccess::pair(NamedPair{request.category, request.terms.front().choice,
+                                                   request.destination.back().choice});
+    return Query(pair, request.quantity(), std::make_shared<const ReadRequest>(request));
+  }
+  static const ReadRequest& request(const Query& query) { return *query.request_; }
 
  private:
   // The element of a multiple's row that the choice shows, which the pair keeps; nullptr for a
@@ -81,8 +92,30 @@ std::string Category::caption() const {
   return std::string(record_->caption);
 }
 
+bool Category::intables() const {
+  return record_->table != nullptr;
+}
+
 std::vector<std::string> Category::units() const {
   return {record_->units.begin(), record_->units.end()};
+}
+
+std::vector<Unit> Category::allunits() const {
+  std::vector<Unit> all;
+  for (const UnitRow& row : record_->rows) {
+    Unit& unit = all.emplace_back();
+    unit.name = row.shown();
+    unit.symbols.assign(row.symbols.begin(), row.symbols.end());
+    unit.names.assign(row.names.begin(), row.names.end());
+    unit.definition = row.definition;
+    // Its size in the reference unit, where that says more than the definition ("12 in =
+    // 0.3048 m", not "8 bit = 8 bits").
+    const std::string size(row.exactsize);
+    if (!size.empty() && size != "1" && !row.definition.starts_with(size + " "))
+      unit.definition.append(" = ").append(size).append(" ").append(record_->reference);
+    unit.intables = row.intables();
+  }
+  return all;
 }
 
 std::vector<std::string> Category::othernames(std::string_view unit) const {
@@ -98,7 +131,9 @@ std::vector<std::string> Category::othernames(std::string_view unit) const {
 std::vector<Multiple> Category::multiples(std::string_view unit) const {
   std::vector<Multiple> found;
   for (const UnitRow& row : record_->rows) {
-    if (!row.listed.empty() || record_->units[static_cast<size_t>(row.base)] != unit) continue;
+    if (!row.listed.empty() || !row.intables() ||
+        record_->units[static_cast<size_t>(row.base)] != unit)
+      continue;
     found.push_back({{row.symbols.begin(), row.symbols.end()}, std::string(row.exactfactor)});
     found.back().names.insert(found.back().names.end(), row.names.begin(), row.names.end());
   }
@@ -106,7 +141,10 @@ std::vector<Multiple> Category::multiples(std::string_view unit) const {
 }
 
 Chart Category::chart(std::string_view value, Options options) const {
-  return Chart(units(), merovane::chart(*record_, value, options));
+  std::vector<std::string> names;
+  for (int unit = 0; unit < chartunits(*record_); ++unit)
+    names.emplace_back(record_->rows[static_cast<size_t>(unit)].shown());
+  return Chart(std::move(names), merovane::chart(*record_, value, options));
 }
 
 Found<Pair> Pair::find(std::string_view from, std::string_view to) {
@@ -125,6 +163,10 @@ std::string Pair::to() const {
   return EngineAccess::name(*this, false);
 }
 
+bool Pair::intables() const {
+  return merovane::intables(*category_, from_, to_);
+}
+
 Result Pair::convert(std::string_view value, Options options) const {
   return EngineAccess::converter(*this, options).convert(value);
 }
@@ -138,10 +180,56 @@ StreamCount Pair::convert(std::istream& in, std::ostream& out, Options options,
   return convertstream(EngineAccess::converter(*this, options), in, out, failure);
 }
 
+namespace {
+
+Found<Query> readquery(std::span<const std::string> words,
+                       std::optional<std::string_view> category) {
+  auto read = readrequest(words, category);
+  if (const auto* request = std::get_if<ReadRequest>(&read)) return EngineAccess::query(*request);
+  const RequestError& error = std::get<RequestError>(read);
+  if (error.name) return toerror(*error.name);
+  return Error(Error::Kind::Unreadable, error.unreadable);
+}
+
+}  // namespace
+
+Found<Query> Query::read(std::string_view text) {
+  const std::string words[] = {std::string(text)};
+  return readquery(words, std::nullopt);
+}
+
+Found<Query> Query::read(const std::vector<std::string>& words, std::string_view category) {
+  return readquery(words, category.empty() ? std::nullopt : std::optional(category));
+}
+
+Result Query::convert(Options options) const {
+  const ReadRequest& request = EngineAccess::request(*this);
+  if (request.plain) {
+    const std::string sign = request.negative ? "-" : "";
+    return pair_.convert(sign + request.terms.front().number, options);
+  }
+  const auto refused = [](std::string message) {
+    return Result(Result::Status::Failed, message, message);
+  };
+  if (options.mode == Mode::Tables) return refused(tablesrefusal(request));
+  if (!options.validdigits()) return pair_.convert("1", options);  // the digits' own failure
+  try {
+    return Result(Result::Status::Converted, exactresult(request, options.digits));
+  } catch (const std::overflow_error&) {
+    return refused("cannot work out " + quoted(quantity_) +
+                   " exactly: its fractions are too large");
+  }
+}
+
 std::vector<Match> search(std::string_view word) {
+  return search(word, Mode::Precise);
+}
+
+std::vector<Match> search(std::string_view word, Mode mode) {
   std::vector<Match> matches;
   for (const UnitChoice& unit : unitscontaining(word))
-    matches.push_back({std::string(unit.shown), std::string(unit.category->caption)});
+    if (mode == Mode::Precise || merovane::intables(*unit.category, unit.row, unit.row))
+      matches.push_back({std::string(unit.shown), std::string(unit.category->caption)});
   return matches;
 }
 

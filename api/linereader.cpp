@@ -48,7 +48,9 @@ LineReader::Read LineReader::next() {
     const void* found = std::memchr(data + begin_, '\n', end_ - begin_);
     std::size_t length =
         found != nullptr ? static_cast<const char*>(found) - (data + begin_) : end_ - begin_;
-    if (length > kLongestLine) {
+    // The "\r" of a Windows line end is not the line's: it may stand one past the limit.
+    const bool crlfend = length == kLongestLine + 1 && data[begin_ + kLongestLine] == '\r';
+    if (length > kLongestLine && !crlfend) {
       // Too long: pass over the rest of the line unkept.
       ++number_;
       while (found == nullptr) {

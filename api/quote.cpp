@@ -30,27 +30,38 @@ size_t printablesequence(std::string_view text) {
   return length;
 }
 
-// The code point of a well-formed two- or three-byte sequence.
+// The code point of a well-formed UTF-8 sequence of two to four bytes.
 char32_t codepoint(std::string_view sequence) {
-  if (sequence.size() == 2)
-    return (static_cast<char32_t>(sequence[0] & 0x1f) << 6) |
-           static_cast<char32_t>(sequence[1] & 0x3f);
-  return (static_cast<char32_t>(sequence[0] & 0x0f) << 12) |
-         (static_cast<char32_t>(sequence[1] & 0x3f) << 6) |
-         static_cast<char32_t>(sequence[2] & 0x3f);
+  static constexpr unsigned char kLeadBits[] = {0, 0, 0x1f, 0x0f, 0x07};
+  char32_t c = static_cast<unsigned char>(sequence[0]) & kLeadBits[sequence.size()];
+  for (size_t at = 1; at < sequence.size(); ++at)
+    c = (c << 6) | (static_cast<unsigned char>(sequence[at]) & 0x3f);
+  return c;
 }
 
-// Marks, embeddings, overrides and isolates that reorder the text around them, and the line and
-// paragraph separators.
-bool reorders(char32_t c) {
-  return c == 0x061c || c == 0x200e || c == 0x200f || (c >= 0x2028 && c <= 0x202e) ||
-         (c >= 0x2066 && c <= 0x2069);
+// Marks, embeddings, overrides and isolates that reorder the text around them, the line and
+// paragraph separators, and the format characters that show nothing (Unicode's general category
+// Cf: the soft hyphen, zero-width spaces and joiners, the byte order mark, tags, ...), which
+// would make a name look like another.
+bool escapedcodepoint(char32_t c) {
+  static constexpr char32_t kRanges[][2] = {
+      {0x00ad, 0x00ad},   {0x0600, 0x0605},   {0x061c, 0x061c},   {0x06dd, 0x06dd},
+      {0x070f, 0x070f},   {0x0890, 0x0891},   {0x08e2, 0x08e2},   {0x180e, 0x180e},
+      {0x200b, 0x200f},   {0x2028, 0x202e},   {0x2060, 0x2064},   {0x2066, 0x206f},
+      {0xfeff, 0xfeff},   {0xfff9, 0xfffb},   {0x110bd, 0x110bd}, {0x110cd, 0x110cd},
+      {0x13430, 0x1343f}, {0x1bca0, 0x1bca3}, {0x1d173, 0x1d17a}, {0xe0001, 0xe0001},
+      {0xe0020, 0xe007f},
+  };
+  for (const auto& [first, last] : kRanges)
+    if (c >= first && c <= last) return true;
+  return false;
 }
 
+// \uXXXX, or \UXXXXXXXX beyond the first plane.
 void escapecodepoint(std::string& out, char32_t c) {
   static constexpr char kHex[] = "0123456789abcdef";
-  out += "\\u";
-  for (int shift = 12; shift >= 0; shift -= 4) out += kHex[(c >> shift) & 15];
+  out += c > 0xffff ? "\\U" : "\\u";
+  for (int shift = c > 0xffff ? 28 : 12; shift >= 0; shift -= 4) out += kHex[(c >> shift) & 15];
 }
 
 }  // namespace
@@ -72,7 +83,7 @@ std::string quoted(std::string_view text) {
         ++at;
       } else {
         const std::string_view sequence = text.substr(at, length);
-        if (length <= 3 && reorders(codepoint(sequence)))
+        if (escapedcodepoint(codepoint(sequence)))
           escapecodepoint(out, codepoint(sequence));
         else
           out += sequence;

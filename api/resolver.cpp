@@ -83,8 +83,12 @@ void foreachentry(const CategoryRecord& category, Visit visit) {
                 {&category, name.row, category.rows[static_cast<size_t>(name.row)].shown()}});
 }
 
+// Adds a unit once: a second name of a row already there (bar beside Bar) adds nothing.
 void addonce(std::vector<UnitChoice>& choices, const UnitChoice& choice) {
-  if (std::find(choices.begin(), choices.end(), choice) == choices.end()) choices.push_back(choice);
+  const auto same = [&](const UnitChoice& each) {
+    return each.category == choice.category && each.row == choice.row;
+  };
+  if (std::none_of(choices.begin(), choices.end(), same)) choices.push_back(choice);
 }
 
 // What `typed` names in `category` as written: a unit, the units a name stands for, or nothing.
@@ -117,10 +121,16 @@ std::string rewritten(const CategoryRecord& category, std::string_view typed) {
         text = text.substr(form.typed.size()) + std::string(form.written);
       continue;
     }
+    // Every piece, left to right, in one pass over the text: the cost stays its length.
     const std::string piece = lowered(form.typed);
-    for (size_t at = lowered(text).find(piece); at != std::string::npos;
-         at = lowered(text).find(piece, at + form.written.size()))
-      text.replace(at, piece.size(), form.written);
+    const std::string lower = lowered(text);
+    std::string out;
+    size_t kept = 0;
+    for (size_t at = lower.find(piece); at != std::string::npos; at = lower.find(piece, kept)) {
+      out.append(text, kept, at - kept).append(form.written);
+      kept = at + piece.size();
+    }
+    text = out.append(text, kept);
   }
   return text;
 }
@@ -134,6 +144,18 @@ bool namesanything(std::string_view text) {
   if (text.empty()) return false;
   for (const CategoryRecord& category : categories())
     if (aswritten(category, text).kind != Answer::Kind::Unknown) return true;
+  return false;
+}
+
+// Whether `text`, as written, names a unit of some category that the window's tables do not
+// hold.
+bool namesnewunit(std::string_view text) {
+  if (text.empty()) return false;
+  for (const CategoryRecord& category : categories()) {
+    const Answer found = aswritten(category, text);
+    for (const UnitChoice& choice : found.units)
+      if (!choice.unit().intables()) return true;
+  }
   return false;
 }
 
@@ -157,6 +179,21 @@ bool swapsmeaning(std::string_view typed, std::string_view symbol, const Categor
   return false;
 }
 
+// Whether symbols of more than one unit, in all the categories, are `text` ignoring case (KN:
+// the kilonewton's kN and the knot's kn): a slip of case then reads it as none of them, unless
+// `text` is a symbol as written (c, the speed of light, still slips to Celsius beside F).
+bool severalreadings(std::string_view text) {
+  std::vector<std::pair<const CategoryRecord*, int>> found;
+  for (const CategoryRecord& category : categories())
+    foreachentry(category, [&](const Entry& entry) {
+      const std::pair<const CategoryRecord*, int> unit{entry.choice.category, entry.choice.row};
+      if (entry.symbol && sameignoringcase(entry.text, text) &&
+          std::find(found.begin(), found.end(), unit) == found.end())
+        found.push_back(unit);
+    });
+  return found.size() > 1;
+}
+
 // What `typed` names in `category`: as written, then in the category's written forms, then, if
 // `reading` allows, as a symbol ignoring case. An Unknown answer's suggestions are the symbols
 // a change of case would have swapped the meaning of, or several matched.
@@ -169,6 +206,9 @@ Answer resolvein(const CategoryRecord& category, std::string_view typed, Reading
     if (answer.kind != Answer::Kind::Unknown) return answer;
   }
   if (reading == Reading::AsWritten) return answer;
+  // A slip of case never reads a name that, as written, is a unit beyond the window's: kN is the
+  // kilonewton, never the knot's kn, and Gal the galileo, never the gallon.
+  if (namesnewunit(typed) || namesnewunit(written)) return answer;
 
   bool swapped = false;
   std::vector<std::string_view> symbols;
@@ -176,7 +216,8 @@ Answer resolvein(const CategoryRecord& category, std::string_view typed, Reading
     if (!entry.symbol) return;
     for (std::string_view text : {typed, std::string_view(written)}) {
       if (!sameignoringcase(entry.text, text)) continue;
-      swapped = swapped || swapsmeaning(text, entry.text, category);
+      swapped = swapped || swapsmeaning(text, entry.text, category) ||
+                (!namesanything(text) && severalreadings(text));
       addonce(answer.units, entry.choice);
       if (std::find(symbols.begin(), symbols.end(), entry.text) == symbols.end())
         symbols.push_back(entry.text);
@@ -227,13 +268,24 @@ void addnearest(std::string_view typed, std::span<const CategoryRecord> within,
     UnitChoice choice;
     bool ambiguous;
   };
+  // Bounded effort: a name longer than every known name by more than the edits allowed is near
+  // none of them, and it is passed over before it is even lowered.
+  const size_t allowed = mostedits(typed.size());
+  size_t longest = 0;
+  for (const CategoryRecord& category : within)
+    foreachentry(category,
+                 [&](const Entry& entry) { longest = std::max(longest, entry.text.size()); });
+  if (typed.size() > longest + allowed) return;
   const std::string word = lowered(typed);
   std::vector<Near> near;
   for (const CategoryRecord& category : within)
     foreachentry(category, [&](const Entry& entry) {
       const std::string text = lowered(entry.text);
-      const size_t edits = distance(word, text);
-      if (edits <= mostedits(word.size())) {
+      // Lengths further apart than the edits allowed cannot be within them: no distance to work
+      // out.
+      const size_t apart = std::max(word.size(), text.size()) - std::min(word.size(), text.size());
+      const size_t edits = apart <= allowed ? distance(word, text) : apart;
+      if (edits <= allowed) {
         near.push_back({edits, entry.text, entry.choice, entry.ambiguous});
       } else if ((word.size() >= 3 && text.starts_with(word)) ||
                  (text.size() >= 4 && word.starts_with(text))) {
@@ -381,10 +433,14 @@ std::vector<UnitChoice> unitscontaining(std::string_view word) {
       addonce(found, choice);
     });
   // In the categories' order, each category's units in its list's order, a multiple after the
-  // unit it multiplies.
-  std::stable_sort(found.begin(), found.end(), [](const UnitChoice& a, const UnitChoice& b) {
+  // unit it multiplies, and the units the window's tables do not hold last.
+  const auto place = [](const UnitChoice& choice) {
+    return choice.unit().intables() ? choice.unit().base
+                                    : static_cast<int>(choice.category->rows.size());
+  };
+  std::stable_sort(found.begin(), found.end(), [&](const UnitChoice& a, const UnitChoice& b) {
     if (a.category != b.category) return a.category->id < b.category->id;
-    if (a.unit().base != b.unit().base) return a.unit().base < b.unit().base;
+    if (place(a) != place(b)) return place(a) < place(b);
     return a.unit().listed.size() > 0 && b.unit().listed.empty();
   });
   return found;

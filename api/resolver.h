@@ -4,8 +4,9 @@
 // any other program.
 //
 // Names match ignoring case and the blanks around "/", symbols as written. A symbol that
-// matches nothing as written but one unit ignoring case is taken, unless the change of case
-// swaps a meaning: an SI prefix (Mg is not mg) or bits for bytes (Mb is not MB).
+// matches nothing as written, in any category, but one unit ignoring case is taken, unless the
+// change of case swaps a meaning: an SI prefix (Mg is not mg), bits for bytes (Mb is not MB), or
+// a text that is the symbol of several units ignoring case (KN: kN and kn).
 #pragma once
 
 #include <cstdint>

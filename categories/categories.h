@@ -1,6 +1,7 @@
-// The twelve categories' records, in the order of the window's category table, written by
-// merovane-tablegen from the unit data: one file per category (categories/*.units) and the
-// constants they share (categories/constants.units).
+// Every category's record, the window's twelve first in the order of its category table, then
+// those of the command line and the library alone, written by merovane-tablegen from the unit
+// data: one file per category (categories/*.units) and the constants they share
+// (categories/constants.units).
 #pragma once
 
 #include <array>
@@ -12,7 +13,7 @@ namespace merovane {
 
 std::span<const CategoryRecord> categories();
 const CategoryRecord& category(CategoryId id);
-// The number of units of every category, for building a window.
+// The number of units of each of the window's categories, for building a window.
 std::array<int, kCategoryCount> unitcounts();
 
 }  // namespace merovane

@@ -14,32 +14,36 @@ namespace merovane {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: merovane-convert [CATEGORY] VALUE FROM TO  convert VALUE from unit FROM to unit TO\n"
-    "       merovane-convert [CATEGORY] - FROM TO      convert each line of standard input\n"
-    "       merovane-convert [CATEGORY] -              convert each request on standard input,\n"
-    "                                                  a line [CATEGORY] VALUE FROM TO each\n"
-    "       merovane-convert --grid CATEGORY VALUE     every pair of units as a tab-separated "
-    "chart\n"
-    "       merovane-convert --list [CATEGORY]         the categories, or one category's units "
-    "and\n"
-    "                                                  the other names they answer to\n"
-    "       merovane-convert --search WORD             the units whose names contain WORD\n"
+    "usage: merovane-convert [OPTION]... [CATEGORY] VALUE FROM TO\n"
+    "       merovane-convert [OPTION]... [CATEGORY] - [FROM TO]\n"
+    "       merovane-convert [OPTION]... --grid CATEGORY VALUE\n"
+    "       merovane-convert [OPTION]... --list [CATEGORY]\n"
+    "       merovane-convert [OPTION]... --search WORD\n"
     "       merovane-convert -h | --help | -v | --version\n"
+    "Converts VALUE from unit FROM to unit TO; with -, each line of standard input:\n"
+    "a value from FROM to TO, or without them a request [CATEGORY] VALUE FROM TO.\n"
+    "--grid prints every pair of a category's units as a tab-separated chart, --list\n"
+    "the categories or one category's units with their names and definitions,\n"
+    "--search the units whose names contain WORD.\n"
     "Options anywhere before --, which ends them:\n"
-    "  -p, --precise  convert by the units' exact definitions instead of the window's tables\n"
+    "  --tables       convert by the window's tables, for results that must match it\n"
+    "  -p, --precise  by the units' definitions: the default, kept for scripts\n"
     "  --digits N     print N significant digits (1 to 17) instead of 15\n"
-    "The tables (the default) give the window's figures, for results that must match it;\n"
-    "--precise gives the true value, the pair's exact ratio rounded once, for when the figure\n"
-    "itself matters (12 in ft: 0.99999996 by the tables, 1 precisely).\n"
-    "Categories and unit names match ignoring case, symbols (km, MB, psi) as written; without\n"
-    "a category, the one that holds both units is taken. Multiples (kWh, bar, nmi) and written\n"
-    "forms (metre, m^2, sq ft) are taken too. Quote names with blanks, on the command line and\n"
-    "on standard input. Input lines longer than 65536 bytes are skipped.\n"
-    "Exit status: 0 converted; 1 a conversion failed, had nothing to convert, --search found\n"
-    "nothing, or input or output failed; 2 a wrong call.\n";
+    "By default a result is the true value, the pair's exact ratio rounded once\n"
+    "(12 in ft: 1); --tables gives the window's own figures (12 in ft: 0.99999996)\n"
+    "and takes only the window's units and their multiples.\n"
+    "Categories and unit names match ignoring case, symbols (km, MB, psi) as\n"
+    "written; without a category, the one that holds both units is taken. Prefixed\n"
+    "units (kJ, MPa), multiples (kWh, nmi) and written forms (metre, m^2, sq ft) are\n"
+    "taken too. Quote names with blanks, on the command line and on standard input.\n"
+    "Input lines longer than 65536 bytes are skipped.\n"
+    "Exit status: 0 converted; 1 a conversion failed, had nothing to convert,\n"
+    "--search found nothing, or input or output failed; 2 a wrong call.\n";
 
-void listcategories(std::ostream& out) {
-  for (const Category& category : Category::all()) out << category.caption() << '\n';
+// The categories, the window's first; by the tables, the window's alone.
+void listcategories(Mode mode, std::ostream& out) {
+  for (const Category& category : Category::all())
+    if (mode == Mode::Precise || category.intables()) out << category.caption() << '\n';
 }
 
 // The multiples of `unit`, each group of names of one multiple with its factor:
@@ -57,8 +61,24 @@ std::string multiples(const Category& category, const std::string& unit) {
   return text;
 }
 
-// Each unit of `category` on a line, with the other names it answers to after a tab, and its
-// multiples after another.
+// Each unit of `category` on a line, the window's listed units first: its name, after a tab the
+// symbols and other names it answers to, and after another what it is.
+void listallunits(const Category& category, std::ostream& out) {
+  for (const Unit& unit : category.allunits()) {
+    out << unit.name << '\t';
+    const char* separator = "";
+    for (const std::vector<std::string>* names : {&unit.symbols, &unit.names})
+      for (const std::string& name : *names) {
+        if (name == unit.name) continue;  // a symbol it already goes by
+        out << separator << name;
+        separator = ", ";
+      }
+    out << '\t' << unit.definition << '\n';
+  }
+}
+
+// The window's way: each listed unit of `category` on a line, with the other names it answers to
+// after a tab, and its multiples after another.
 void listunits(const Category& category, std::ostream& out) {
   for (const std::string& unit : category.units()) {
     out << unit;
@@ -73,10 +93,10 @@ void listunits(const Category& category, std::ostream& out) {
   }
 }
 
-// Every unit and multiple whose names contain `word`, a line each with its category after a
-// tab; 1 when there is none.
-int searchunits(std::string_view word, std::ostream& out, std::ostream& err) {
-  const std::vector<Match> found = search(word);
+// Every unit whose names contain `word` (by the tables, of those the window's tables hold), a
+// line each with its category after a tab; 1 when there is none.
+int searchunits(std::string_view word, Mode mode, std::ostream& out, std::ostream& err) {
+  const std::vector<Match> found = search(word, mode);
   for (const Match& unit : found) out << unit.name << '\t' << unit.category << '\n';
   if (!found.empty()) return 0;
   err << kPrefix << "no unit's name contains " << quoted(word) << '\n';
@@ -112,17 +132,6 @@ int convertgrid(const Category& category, const std::string& value, const Option
   return allconverted ? 0 : 1;
 }
 
-int convertone(const Pair& pair, std::string_view value, const Options& options, std::ostream& out,
-               std::ostream& err) {
-  const Result result = pair.convert(value, options);
-  if (!result.converted()) {
-    err << kPrefix << result.message() << '\n';
-    return 1;
-  }
-  out << result.text() << '\n';
-  return 0;
-}
-
 // Resolves the request's names, converts and reports.
 int run(const Request& request, std::istream& in, std::ostream& out, std::ostream& err) {
   const Conversion& names = request.conversion;
@@ -133,10 +142,25 @@ int run(const Request& request, std::istream& in, std::ostream& out, std::ostrea
     if (!found) return reportname(found.error(), err);
     return then(*found);
   };
+  const bool tables = request.mode == Mode::Tables;
+  // By the tables, only a category the window shows.
+  const auto withtablecategory = [&](auto then) {
+    return withcategory([&](const Category& category) {
+      if (tables && !category.intables()) {
+        err << kPrefix << notintables(category.caption()) << '\n';
+        return 2;
+      }
+      return then(category);
+    });
+  };
   const auto withpair = [&](auto then) {
     const Found<Pair> found = names.category ? Pair::find(*names.category, names.from, names.to)
                                              : Pair::find(names.from, names.to);
     if (!found) return reportname(found.error(), err);
+    if (const std::string refusal = tables ? notintables(*found) : ""; !refusal.empty()) {
+      err << kPrefix << refusal << '\n';
+      return 2;
+    }
     return then(*found);
   };
   switch (request.action) {
@@ -144,30 +168,35 @@ int run(const Request& request, std::istream& in, std::ostream& out, std::ostrea
       out << kUsage;
       return 0;
     case Action::Version:
-      out << "merovane-convert " << version() << '\n' << kCopyrightAndLicence;
+      out << "merovane-convert (Merovane) " << version() << '\n' << kCopyrightAndLicence;
       return 0;
     case Action::ListCategories:
-      listcategories(out);
+      listcategories(request.mode, out);
       return 0;
     case Action::ListUnits:
-      return withcategory([&](const Category& category) {
-        listunits(category, out);
+      return withtablecategory([&](const Category& category) {
+        (tables ? listunits : listallunits)(category, out);
         return 0;
       });
     case Action::Search:
-      return searchunits(request.word, out, err);
+      return searchunits(request.word, request.mode, out, err);
     case Action::Grid:
-      return withcategory([&](const Category& category) {
+      return withtablecategory([&](const Category& category) {
         return convertgrid(category, names.value, options, out, err);
       });
-    case Action::Convert:
-      return withpair(
-          [&](const Pair& pair) { return convertone(pair, names.value, options, out, err); });
+    case Action::Convert: {
+      std::vector<std::string> words = request.words;
+      if (words.empty()) {
+        if (names.category) words.push_back(*names.category);
+        words.insert(words.end(), {names.value, names.from, names.to});
+      }
+      return convertwords(words, options, out, err);
+    }
     case Action::ConvertLines:
       return withpair([&](const Pair& pair) { return convertlines(pair, options, in, out, err); });
     case Action::ConvertRequests:
       if (!names.category) return convertrequests(std::nullopt, options, in, out, err);
-      return withcategory([&](const Category& category) {
+      return withtablecategory([&](const Category& category) {
         return convertrequests(category, options, in, out, err);
       });
   }

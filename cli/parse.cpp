@@ -80,7 +80,11 @@ std::variant<Request, UsageError> withpositionals(Request request,
     return request;
   }
   auto conversion = parseconversion(words);
-  if (auto* error = std::get_if<UsageError>(&conversion)) return *error;
+  if (auto* error = std::get_if<UsageError>(&conversion)) {
+    if (!readsasrequest(words) && !Query::read(words)) return *error;
+    request.words = words;
+    return request;
+  }
   request.conversion = std::get<Conversion>(std::move(conversion));
   request.action = request.conversion.value == "-" ? Action::ConvertLines : Action::Convert;
   return request;
@@ -93,6 +97,18 @@ std::variant<Conversion, UsageError> parseconversion(const std::vector<std::stri
                                               (words.size() >= 4 && !lookslikenumber(words[0])));
   if (!hascategory) return conversionof(std::nullopt, words);
   return conversionof(words[0], std::vector<std::string>(words.begin() + 1, words.end()));
+}
+
+bool readsasrequest(const std::vector<std::string>& words) {
+  size_t numbers = 0;
+  for (const std::string& word : words) {
+    if (word.find_first_of(" \t") != std::string::npos || word == "to" || word == "->") return true;
+    const size_t digit = word.find_first_of("0123456789");
+    if (!lookslikenumber(word) || digit == std::string::npos || digit > 2) continue;
+    ++numbers;
+    if (word.find_first_not_of("0123456789.+-eE") != std::string::npos) return true;
+  }
+  return numbers > 1;
 }
 
 std::variant<Request, UsageError> parse(const std::vector<std::string>& arguments) {
@@ -139,7 +155,9 @@ std::variant<Request, UsageError> parse(const std::vector<std::string>& argument
       request.action = Action::Version;
       return request;
     } else if (name == "-p" || name == "--precise") {
-      request.mode = Mode::Precise;
+      // The definitions are the default: kept for the scripts that ask for them.
+    } else if (name == "--tables") {
+      request.mode = Mode::Tables;
     } else if (name == "--digits") {
       const std::string range =
           std::to_string(Options::kFewestDigits) + " to " + std::to_string(Options::kMostDigits);

@@ -1,11 +1,34 @@
 #include "cli/report.h"
 
+#include <algorithm>
 #include <istream>
 #include <ostream>
 
+#include "api/quote.h"
 #include "cli/fdstream.h"
 
 namespace merovane {
+
+std::string notintables(std::string_view what) {
+  return quoted(what) +
+         " has no figure in the window's tables: leave out --tables to convert by the definitions";
+}
+
+std::string notintables(const Pair& pair) {
+  if (pair.intables()) return "";
+  const Category category = pair.category();
+  if (!category.intables()) return notintables(category.caption());
+  // The source, unless the tables hold it: a unit answers to its shown name, symbols and names.
+  const std::string from = pair.from();
+  for (const Unit& unit : category.allunits()) {
+    const auto among = [&from](const std::vector<std::string>& names) {
+      return std::find(names.begin(), names.end(), from) != names.end();
+    };
+    if (unit.name == from || among(unit.symbols) || among(unit.names))
+      return notintables(unit.intables ? pair.to() : from);
+  }
+  return notintables(from);
+}
 
 Result refused(std::string message) {
   return Result(Result::Status::Failed, "", std::move(message));

@@ -15,6 +15,12 @@ inline constexpr const char* kPrefix = "merovane-convert: ";
 // A line that did not convert, as a result: why, in one line.
 Result refused(std::string message);
 
+// Why --tables does not convert `what` (a unit's or a category's name): the window's tables
+// hold no figure for it.
+std::string notintables(std::string_view what);
+// The pair's unit that --tables cannot convert, named as typed, and why; empty if it can.
+std::string notintables(const Pair& pair);
+
 // A wrong call: the reason, then where to read how to call the program. Returns 2.
 int reportusage(const UsageError& error, std::ostream& err);
 // A name that does not resolve, with the nearest or the valid names. Returns 2.

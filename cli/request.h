@@ -32,11 +32,14 @@ struct Conversion {
 
 struct Request {
   Action action = Action::Convert;
-  Mode mode = Mode::Tables;
+  Mode mode = Mode::Precise;  // --tables: Mode::Tables
   std::optional<int> digits;  // --digits N, Options::kFewestDigits to kMostDigits
   std::string word;           // --search's word
   // The names for the conversions, --grid (category, value) and --list (category).
   Conversion conversion;
+  // A conversion's words when they are not [CATEGORY] VALUE FROM TO, as Query::read takes them
+  // ("5 ft 3 in" "cm"); empty otherwise.
+  std::vector<std::string> words;
   friend bool operator==(const Request&, const Request&) = default;
 };
 
@@ -55,5 +58,10 @@ std::variant<Request, UsageError> parse(const std::vector<std::string>& argument
 // input give them. The first of four words is a category unless it looks like a number, so that
 // `1 mi km extra` is an extra argument and `Lenght 1 m ft` an unknown category.
 std::variant<Conversion, UsageError> parseconversion(const std::vector<std::string>& words);
+
+// Whether words that are not [CATEGORY] VALUE FROM TO hold what only a request as people write
+// it does (a word with blanks, a number joined to more, "to", several numbers), so that a wrong
+// one is told in the request's terms and not as a wrong count of words.
+bool readsasrequest(const std::vector<std::string>& words);
 
 }  // namespace merovane

@@ -34,7 +34,9 @@ std::variant<std::vector<std::string>, UsageError> splitwords(std::string_view l
       inword = false;
     } else {
       inword = true;
-      if (c == '\'' || c == '"')
+      // Right after a digit, ' and " are the marks of feet and inches (5'3"), not quotes.
+      const bool mark = !word.empty() && word.back() >= '0' && word.back() <= '9';
+      if ((c == '\'' || c == '"') && !mark)
         quote = c;
       else
         word += escapes ? line[++at] : c;

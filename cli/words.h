@@ -1,5 +1,6 @@
 // A line of standard input split into words as a shell splits a command: blanks separate words,
-// and quotes keep names with blanks together ("Light years", 'fl oz', Light\ years).
+// and quotes keep names with blanks together ("Light years", 'fl oz', Light\ years); right after
+// a digit, ' and " are the marks of feet and inches (5'3").
 #pragma once
 
 #include <string>

@@ -12,7 +12,8 @@
 
 namespace merovane {
 
-// The twelve categories, in the order of the window's category table.
+// The window's twelve categories, in the order of its category table, then those of the command
+// line and the library alone.
 enum class CategoryId {
   Area,
   BitsAndBytes,
@@ -26,8 +27,16 @@ enum class CategoryId {
   Speed,
   Temperature,
   Volume,
+  Time,
+  Angle,
+  FuelEconomy,
+  DataRate,
+  Frequency,
+  Acceleration,
 };
+// The window's categories: the first kCategoryCount of CategoryId.
 inline constexpr int kCategoryCount = 12;
+inline constexpr int kAllCategoryCount = 18;
 
 // How a category finds the selected pair.
 enum class Shape : std::uint8_t {
@@ -54,13 +63,13 @@ struct CategoryRecord {
   std::string_view caption;
   std::span<const std::string_view> units;  // the window's listed names, in its order
   // The window's table over the listed units; built on first use, every later call returns the
-  // same table.
+  // same table. nullptr for a category the window does not have.
   const ConversionTable& (*table)();
   Shape shape;
   FailureDisplay failures;
   EmptyText emptytext;
   // Every unit: the listed ones first, in the window's order (rows[i] is units[i]), then the
-  // multiples.
+  // others (the listed units' multiples, and units the tables do not hold).
   std::span<const UnitRow> rows = {};
   // rows.size() squared maps, row by row: precise[from * rows.size() + to] converts by the
   // definitions from row `from` to row `to`.

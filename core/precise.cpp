@@ -12,6 +12,9 @@ double PreciseMap::apply(double value) const {
       return value;
     case Kind::Ratio:
       return checkfloat(value * p_);
+    case Kind::Reciprocal:
+      if (value == 0) throw RuntimeError(ErrorKind::FloatingPoint, kFloatingPoint);
+      return checkfloat(p_ / value);
     case Kind::Affine:
       break;
   }

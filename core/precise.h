@@ -14,6 +14,12 @@ class PreciseMap {
   static constexpr PreciseMap unchanged() { return PreciseMap(Kind::Unchanged, 1, 0, 1); }
   // The value times `ratio`, the pair's exact ratio rounded once to a double.
   static constexpr PreciseMap ratio(double ratio) { return PreciseMap(Kind::Ratio, ratio, 0, 1); }
+  // `constant` / value, for a pair of which one side counts the reciprocal of the other (litres
+  // per 100 km and miles per gallon): the pair's exact constant rounded once to a double. Zero
+  // fails as a division by zero does, an overflow as any other.
+  static constexpr PreciseMap reciprocal(double constant) {
+    return PreciseMap(Kind::Reciprocal, constant, 0, 1);
+  }
   // (p * value + r) / q for whole numbers p, r and q > 0, each held exactly by a double (at most
   // 2^53); throws std::domain_error on others, which in a constant table fails to compile.
   static constexpr PreciseMap affine(double p, double r, double q) {
@@ -30,12 +36,12 @@ class PreciseMap {
   double apply(double value) const;
 
  private:
-  enum class Kind : std::uint8_t { Unchanged, Ratio, Affine };
+  enum class Kind : std::uint8_t { Unchanged, Ratio, Reciprocal, Affine };
   constexpr PreciseMap(Kind kind, double p, double r, double q)
       : kind_(kind), p_(p), r_(r), q_(q) {}
 
   Kind kind_;
-  double p_, r_, q_;  // p_ is the ratio of a Ratio map
+  double p_, r_, q_;  // p_ is the ratio of a Ratio map, the constant of a Reciprocal one
 };
 
 }  // namespace merovane

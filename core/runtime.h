@@ -11,7 +11,7 @@
 
 namespace merovane {
 
-enum class ErrorKind { TypeMismatch, Overflow, FloatingPoint, Control };
+enum class ErrorKind { TypeMismatch, Overflow, FloatingPoint, Control, BelowAbsoluteZero };
 
 // A runtime error as a handler sees it: its kind and the description shown to users.
 class RuntimeError : public std::runtime_error {
@@ -31,6 +31,10 @@ inline constexpr const char* kOverflow = "Overflow";
 inline constexpr const char* kFloatingPoint = "Floating-point error: the result is out of range";
 // A caller's unit position (or multiple) that its category does not have.
 inline constexpr const char* kNoSuchUnit = "No such unit in this category";
+// A temperature below absolute zero, which the definitions refuse.
+inline constexpr const char* kBelowAbsoluteZero = "Below absolute zero";
+// A unit the window's tables do not hold, converted by the tables.
+inline constexpr const char* kNotInTables = "No figure in the window's tables";
 
 // A double from a text: optional blanks around, an optional sign, digits with at most one
 // decimal point (".5" and "5." are numbers) and an optional exponent ("1E5"). Anything else

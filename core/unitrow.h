@@ -15,8 +15,10 @@ struct UnitRow {
   // case and the blanks around "/".
   std::span<const std::string_view> symbols = {};
   std::span<const std::string_view> names = {};
-  int base = 0;       // the listed unit the window's tables convert it through (itself if listed)
-  double factor = 1;  // one of it in `base`, as the tables' mode multiplies by it
+  // The listed unit the window's tables convert it through (itself if listed); -1 for a unit
+  // they do not hold, which converts by its definition only.
+  int base = 0;
+  double factor = 1;                   // one of it in `base`, as the tables' mode multiplies by it
   std::string_view exactfactor = "1";  // that factor exactly, as --list prints it: "1000", "1/760"
   std::string_view definition = {};    // its definition as its row writes it ("12 in")
   std::string_view exactsize = {};  // its size in the reference unit as a decimal, where one ends
@@ -24,6 +26,12 @@ struct UnitRow {
   // reference reading of `reading` degrees is reading * size + offset (offset is "0" elsewhere).
   std::string_view size = "1";
   std::string_view offset = "0";
+  // Whether a reading counts the reciprocal of the reference unit's (litres per 100 km beside
+  // kilometres per litre): the reference reading of `reading` is 1 / (reading * size).
+  bool reciprocal = false;
+
+  // Whether the window's tables hold it: a listed unit, or a multiple of one.
+  constexpr bool intables() const { return base >= 0; }
 
   // The name it goes by: its listed name, else its first symbol, else its first name.
   constexpr std::string_view shown() const {

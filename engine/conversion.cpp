@@ -29,6 +29,19 @@ Result failed(std::string_view text, const RuntimeError& error) {
                 cannotconvert(text, error.what(), error.kind() == ErrorKind::TypeMismatch));
 }
 
+// The row every other row of an affine category (a temperature scale) is counted from: its
+// reading of zero is absolute zero. -1 in a category of sizes alone.
+int absolutezero(const CategoryRecord& category) {
+  bool affine = false;
+  int zero = -1;
+  for (size_t row = 0; row < category.rows.size(); ++row) {
+    const UnitRow& unit = category.rows[row];
+    affine = affine || unit.offset != "0";
+    if (unit.size == "1" && unit.offset == "0") zero = static_cast<int>(row);
+  }
+  return affine ? zero : -1;
+}
+
 }  // namespace
 
 Result nosuchunit() {
@@ -43,12 +56,21 @@ PairConverter::PairConverter(const CategoryRecord& category, int from, int to, O
     refusal_ = Refusal::NoSuchUnit;
   else if (!options.validdigits())
     refusal_ = Refusal::Digits;
+  else if (options.mode == Mode::Tables && !intables(category, from, to))
+    refusal_ = Refusal::NotInTables;
   if (refusal_ != Refusal::None || from == kNoUnit || to == kNoUnit) {
     if (refusal_ == Refusal::None && failswhole(category, options.mode)) range_ = &category.grid;
     return;
   }
   if (options.mode == Mode::Precise) {
     precise_ = category.precise[static_cast<size_t>(from * rows + to)];
+    if (const int zero = absolutezero(category); zero >= 0) {
+      // Absolute zero as the source reads it and as the destination shows it.
+      const auto fromzero = [&](int row) {
+        return category.precise[static_cast<size_t>(zero * rows + row)].apply(0);
+      };
+      zero_ = AbsoluteZero{fromzero(from), fromzero(to)};
+    }
     return;
   }
   const UnitRow& source = category.rows[static_cast<size_t>(from)];
@@ -60,7 +82,13 @@ PairConverter::PairConverter(const CategoryRecord& category, int from, int to, O
 
 double PairConverter::number(std::string_view text) const {
   const double value = texttonumber(text);
-  if (options_.mode == Mode::Precise) return precise_.apply(value);
+  if (options_.mode == Mode::Precise) {
+    if (zero_ && value < zero_->reading)
+      throw RuntimeError(ErrorKind::BelowAbsoluteZero, kBelowAbsoluteZero);
+    // Absolute zero as typed (-459.67 F) is absolute zero, though no double holds it exactly.
+    if (zero_ && value == zero_->reading) return zero_->shown;
+    return precise_.apply(value);
+  }
   const double scaled = fromfactor_ != 1 ? checkfloat(value * fromfactor_) : value;
   if (range_ != nullptr && !range_->holds(scaled))
     throw RuntimeError(ErrorKind::FloatingPoint, kFloatingPoint);
@@ -81,6 +109,11 @@ int PairConverter::write(std::string_view text, char* out) const noexcept {
 
 Result PairConverter::convert(std::string_view text) const {
   if (refusal_ == Refusal::NoSuchUnit) return nosuchunit();
+  if (refusal_ == Refusal::NotInTables) {
+    const std::string_view unit = intables(*category_, from_, from_) ? shown(to_) : shown(from_);
+    return Result(Result::Status::Failed, kNotInTables,
+                  quoted(unit) + " has no figure in the window's tables");
+  }
   if (refusal_ == Refusal::Digits) {
     std::string message = baddigits();
     std::string description = message;
@@ -113,8 +146,19 @@ Result convert(const CategoryRecord& category, std::string_view text, int from, 
   return PairConverter(category, from, to, options).convert(text);
 }
 
+bool intables(const CategoryRecord& category, int from, int to) {
+  const auto held = [&category](int row) {
+    return row == kNoUnit || category.rows[static_cast<size_t>(row)].intables();
+  };
+  return category.table != nullptr && held(from) && held(to);
+}
+
+int chartunits(const CategoryRecord& category) {
+  return static_cast<int>(category.units.empty() ? category.rows.size() : category.units.size());
+}
+
 std::vector<Result> chart(const CategoryRecord& category, std::string_view text, Options options) {
-  const int units = static_cast<int>(category.units.size());
+  const int units = chartunits(category);
   std::vector<Result> cells;
   cells.reserve(static_cast<size_t>(units * units));
   for (int from = 0; from < units; ++from)

@@ -4,6 +4,7 @@
 // between calls, and any conversion may run on any thread.
 #pragma once
 
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -43,7 +44,7 @@ constexpr bool convertsnothing(const CategoryRecord& category, std::string_view 
 // conversion fail, with the reason.
 class PairConverter {
  public:
-  PairConverter(const CategoryRecord& category, int from, int to, Options options = {});
+  PairConverter(const CategoryRecord& category, int from, int to, Options options);
 
   // What the pair gives for `text`: its result's text, nothing (an empty text where the category
   // converts nothing, or no unit), or the failure, with the one-line message naming the text.
@@ -63,16 +64,39 @@ class PairConverter {
   Options options_;
   double fromfactor_ = 1, tofactor_ = 1;  // the multiples' factors, by the tables
   // Why every conversion fails, if one does.
-  enum class Refusal : std::uint8_t { None, NoSuchUnit, Digits } refusal_ = Refusal::None;
+  enum class Refusal : std::uint8_t {
+    None,
+    NoSuchUnit,
+    Digits,
+    NotInTables,
+  } refusal_ = Refusal::None;
+  // The shown name of a row.
+  std::string_view shown(int row) const {
+    return category_->rows[static_cast<size_t>(row)].shown();
+  }
   PreciseMap precise_ = PreciseMap::unchanged();
+  // In a temperature, absolute zero as the source reads it (the double nearest to its exact
+  // reading) and as the destination shows it: a reading below it fails.
+  struct AbsoluteZero {
+    double reading, shown;
+  };
+  std::optional<AbsoluteZero> zero_;
   const GridRange* range_ = nullptr;  // for a result grid by the tables: its record's
 };
 
 // One text from row `from` to row `to`: PairConverter(category, from, to, options).convert(text).
 Result convert(const CategoryRecord& category, std::string_view text, int from, int to,
-               Options options = {});
+               Options options);
 
-// Every pair of the category's listed units for one text, row by row.
+// Whether the window's tables hold both rows (kNoUnit counts as held): the tables convert only
+// the listed units and their multiples, of the window's categories.
+bool intables(const CategoryRecord& category, int from, int to);
+
+// The units a chart's rows and columns are: the listed ones, or in a category the window does
+// not list, every row.
+int chartunits(const CategoryRecord& category);
+
+// Every pair of chartunits() for one text, row by row.
 std::vector<Result> chart(const CategoryRecord& category, std::string_view text, Options options);
 
 // What a position outside a category's units gives.

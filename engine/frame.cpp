@@ -42,7 +42,7 @@ void run(const CategoryRecord& category, const ListBox& source, const ListBox& d
   const int units = static_cast<int>(category.table().units());
   const Selection pair = category.shape == Shape::PairScan ? scanpairs(source, destination, units)
                                                            : gridcell(source, destination, units);
-  const Result result = PairConverter(category, pair.from, pair.to).convert(text);
+  const Result result = PairConverter(category, pair.from, pair.to, {Mode::Tables}).convert(text);
   if (result.converted())
     destinationbox.SetText(result.text());
   else if (result.status() == Result::Status::Failed)

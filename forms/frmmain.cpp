@@ -284,6 +284,13 @@ void FrmMain::listclick(CategoryId id) {
       return converttemp();
     case CategoryId::Volume:
       return convertvolume();
+    case CategoryId::Time:
+    case CategoryId::Angle:
+    case CategoryId::FuelEconomy:
+    case CategoryId::DataRate:
+    case CategoryId::Frequency:
+    case CategoryId::Acceleration:
+      return;  // the command line's and the library's alone: the window has no such list
   }
 }
 

@@ -9,6 +9,7 @@
 #include <mutex>
 #include <vector>
 
+#include "api/quote.h"
 #include "core/about.h"
 
 namespace merovane {
@@ -32,6 +33,12 @@ constexpr struct {
 
 void print(std::FILE* stream, const QString& text) {
   std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+// A value from the environment or the toolkit, echoed as merovane-convert echoes names: quoted, and
+// with the characters that would rewrite the terminal or forge a line escaped.
+QString echoed(const QByteArray& value) {
+  return QString::fromStdString(quoted(std::string_view(value.constData(), value.size())));
 }
 
 // A message the toolkit gave while it started, held back until it is known whether it reached a
@@ -110,9 +117,10 @@ void checkplatform(const QString& fatal) {
     if (text.endsWith(u'.')) text.chop(1);
     QStringList available = text.split(QStringLiteral(", "), Qt::SkipEmptyParts);
     available.sort();
-    fail(QStringLiteral("no platform \"%1\" to open the window on; the platforms available are: %2")
-             .arg(name, available.isEmpty() ? QStringLiteral("none")
-                                            : available.join(QStringLiteral(", "))));
+    fail(QStringLiteral("no platform %1 to open the window on; the platforms available are: %2")
+             .arg(echoed(name.toUtf8()), available.isEmpty()
+                                             ? QStringLiteral("none")
+                                             : available.join(QStringLiteral(", "))));
   }
 }
 
@@ -120,7 +128,7 @@ void checkplatform(const QString& fatal) {
   QStringList tried;
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) {
     if (!qEnvironmentVariableIsEmpty(name))
-      tried << QString::fromLatin1(name) + u'=' + qEnvironmentVariable(name);
+      tried << QString::fromLatin1(name) + u'=' + echoed(qgetenv(name));
   }
   const QString reason = tried.isEmpty()
                              ? QStringLiteral("DISPLAY and WAYLAND_DISPLAY are unset")

@@ -1,7 +1,8 @@
 // Fuzzes merovane-convert as a whole: a fuzzed argument vector and standard input through the
 // entry point main uses, checking the exit status, what reaches standard error, and that a
 // stream of values or of whole requests gives exactly one line for each line read, each what a
-// single conversion prints.
+// single conversion prints, requests as people write them (5 ft 3 in cm, 5'3" cm, 1 1/2 cup ml,
+// 1.75 m "ft in") too.
 //
 // Input: the arguments, each ended by a NUL; an empty argument ends them, and the rest is the
 // standard input.
@@ -16,10 +17,21 @@
 #include "cli/convert.h"
 #include "cli/request.h"
 #include "cli/words.h"
+#include "core/runtime.h"
 #include "fuzz/invariant.h"
 
 namespace merovane::fuzz {
 namespace {
+
+// Whether a text reads as one number (or one beyond the doubles), as a stream of values takes.
+bool readsasnumber(const std::string& text) {
+  try {
+    texttonumber(text);
+  } catch (const RuntimeError& error) {
+    return error.kind() == ErrorKind::Overflow;
+  }
+  return true;
+}
 
 constexpr size_t kMostArguments = 6;
 constexpr size_t kLinesCompared = 4;
@@ -67,11 +79,12 @@ void check(const std::vector<std::string>& arguments, const std::string& input) 
   require(std::none_of(whole.err.begin(), whole.err.end(),
                        [](char c) { return (c >= 0 && c < 0x20 && c != '\n') || c == 0x7f; }),
           "no control character reaches standard error raw", context);
-  for (const char* reorders :
-       {"\u061c", "\u200e", "\u200f", "\u2028", "\u2029", "\u202a", "\u202b", "\u202c", "\u202d",
-        "\u202e", "\u2066", "\u2067", "\u2068", "\u2069"})
+  for (const char* reorders : {"\u061c", "\u200e", "\u200f", "\u2028", "\u2029", "\u202a", "\u202b",
+                               "\u202c", "\u202d", "\u202e", "\u2066", "\u2067", "\u2068", "\u2069",
+                               "\u00ad", "\u200b", "\u200d", "\u2060", "\ufeff"})
     require(whole.err.find(reorders) == std::string::npos,
-            "no bidirectional control reaches standard error raw", context);
+            "no bidirectional control or invisible format character reaches standard error raw",
+            context);
   // Echoed texts are cut: two of them, each escaped, fit well in this.
   require(
       std::ranges::all_of(lines(whole.err),
@@ -106,10 +119,12 @@ void check(const std::vector<std::string>& arguments, const std::string& input) 
     std::string text = in[line];
     if (text.ends_with('\r')) text.pop_back();
     std::vector<std::string> single;
-    if (request->mode == Mode::Precise) single.push_back("-p");
+    if (request->mode == Mode::Tables) single.push_back("--tables");
     if (request->digits) single.push_back("--digits=" + std::to_string(*request->digits));
     single.push_back("--");
     if (values) {
+      // A stream of values reads numbers alone; a single call reads more (fractions, "5 ft 3").
+      if (!readsasnumber(text)) continue;
       if (request->conversion.category) single.push_back(*request->conversion.category);
       single.insert(single.end(), {text, request->conversion.from, request->conversion.to});
     } else {

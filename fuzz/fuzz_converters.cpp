@@ -276,7 +276,7 @@ class Session {
     const auto key = std::tuple(category.id, from, to);
     auto found = converters.find(key);
     if (found == converters.end())
-      found = converters.emplace(key, PairConverter(category, from, to)).first;
+      found = converters.emplace(key, PairConverter(category, from, to, {Mode::Tables})).first;
     const auto same = [&](const Result& result) {
       switch (result.status()) {
         case Result::Status::Converted:
@@ -291,7 +291,7 @@ class Session {
     require(same(found->second.convert(source)), "a pair converter converts as a click does",
             context);
     const int units = static_cast<int>(category.units.size());
-    require(same(chart(category, source, {})[static_cast<size_t>(from * units + to)]),
+    require(same(chart(category, source, {Mode::Tables})[static_cast<size_t>(from * units + to)]),
             "a chart's cell is what a click shows", context);
   }
 

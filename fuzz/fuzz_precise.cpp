@@ -91,20 +91,42 @@ void check(const CategoryRecord& category, int from, int to, int digits, const s
   const mpq_class sourcesize = exactof(source.size);
   const mpq_class destinationsize = exactof(destination.size);
   const bool same = sourcesize == destinationsize;
+  bool atzero = false;
+  if (category.id == CategoryId::Temperature) {
+    // Absolute zero as the source reads it: the double nearest to its exact reading. Below it a
+    // reading is refused.
+    const auto zeroof = [](const UnitRow& row) {
+      return nearest(-exactof(row.offset) / exactof(row.size));
+    };
+    if (value < zeroof(source)) {
+      require(result.status() == Result::Status::Failed && result.error() == kBelowAbsoluteZero,
+              "a temperature below absolute zero is refused", where);
+      return;
+    }
+    // On it, the result is absolute zero as the destination reads it, checked below.
+    atzero = value == zeroof(source);
+  }
   const bool affine = category.id == CategoryId::Temperature && from != to;
+  // A reciprocal row beside a direct one: the constant 1 / (both sizes) over the value.
+  const bool reciprocal = source.reciprocal != destination.reciprocal;
   // The expected double (nullopt where the product overflows), or for a temperature the exact
   // value the result must come within one unit in the last place of.
   std::optional<double> expected;
   std::optional<mpq_class> truth;
-  if (same && !affine) {
+  if (reciprocal) {
+    const double quotient = nearest(1 / (sourcesize * destinationsize)) / value;
+    if (value != 0 && std::isfinite(quotient)) expected = quotient;
+  } else if (same && !affine) {
     expected = value;
   } else if (!affine) {
     const double ratio = nearest(sourcesize / destinationsize);
     const double product = value * ratio;
     if (std::isfinite(product)) expected = product;
   } else {
-    truth = (mpq_class(value) * sourcesize + exactof(source.offset) - exactof(destination.offset)) /
-            destinationsize;
+    truth = atzero ? mpq_class(-exactof(destination.offset) / destinationsize)
+                   : mpq_class((mpq_class(value) * sourcesize + exactof(source.offset) -
+                                exactof(destination.offset)) /
+                               destinationsize);
   }
   const bool failed = result.status() == Result::Status::Failed && result.error() == kFloatingPoint;
   if (truth) {
@@ -119,7 +141,10 @@ void check(const CategoryRecord& category, int from, int to, int digits, const s
       return;
     }
   } else if (!expected) {
-    require(failed, "a product beyond the doubles fails with the floating-point error", where);
+    require(
+        failed,
+        "a result beyond the doubles, or a reciprocal of zero, fails with the floating-point error",
+        where);
     return;
   }
   require(result.status() == Result::Status::Converted, "a precise conversion converts", where);
@@ -154,7 +179,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   using namespace merovane;
   FuzzedDataProvider input(data, size);
   const CategoryRecord& category =
-      categories()[input.ConsumeIntegralInRange<size_t>(0, kCategoryCount - 1)];
+      categories()[input.ConsumeIntegralInRange<size_t>(0, categories().size() - 1)];
   const int rows = static_cast<int>(category.rows.size());
   const int from = input.ConsumeIntegralInRange(0, rows - 1);
   const int to = input.ConsumeIntegralInRange(0, rows - 1);

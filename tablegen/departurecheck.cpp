@@ -113,7 +113,8 @@ class Checker {
       case PairExpression::Kind::Doubled:
         return figure(source, destination, literalfigure(2), want);
       case PairExpression::Kind::Offset:
-        return figure(source, destination, literalfigure(expression.factor(0)), want);
+        figure(source, destination, literalfigure(expression.factor(0)), want);
+        return slope(source, destination, expression.factor(1));
       case PairExpression::Kind::Product:
         break;
     }
@@ -128,6 +129,15 @@ class Checker {
       text += written(factor.value);
     }
     checkpair(source, destination, value, low, high, want, text);
+  }
+
+  // An offset pair's degree factor: its error grows with the reading (212 Fahrenheit comes out as
+  // 100.00000094 Celsius), so one that is not the definitions' ratio exactly departs, however
+  // close to it its written digits are.
+  void slope(int source, int destination, double factor) {
+    const ExactDecimal value = literalfigure(factor).value;
+    checkpair(source, destination, value, value, value, ratio(source, destination),
+              "degrees × " + written(value));
   }
 
   // A figure the table holds outside its cells (a factor the cells are built from).

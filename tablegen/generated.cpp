@@ -71,11 +71,16 @@ std::string precisemap(const UnitCategory& category, size_t from, size_t to) {
   const Unit& source = category.rows[from];
   const Unit& destination = category.rows[to];
   bool affine = false;
-  for (const Unit& unit : category.rows) {
-    if (unit.reciprocal)
-      fail(unit.line->place, "reciprocal rows are read, but no category converts them yet");
-    affine = affine || unit.affine;
-  }
+  for (const Unit& unit : category.rows) affine = affine || unit.affine;
+  // A reciprocal row's reading r is the reference reading 1 / (r * size): between it and a
+  // direct row the result is the constant 1 / (both sizes) over the value, between two
+  // reciprocal rows a ratio.
+  if (source.reciprocal != destination.reciprocal)
+    return "PreciseMap::reciprocal(" +
+           hexliteral((ExactDecimal(1) / (source.size * destination.size)).nearestdouble()) + ")";
+  if (source.reciprocal)
+    return "PreciseMap::ratio(" + hexliteral((destination.size / source.size).nearestdouble()) +
+           ")";
   if (!affine)
     return "PreciseMap::ratio(" + hexliteral((source.size / destination.size).nearestdouble()) +
            ")";
@@ -121,12 +126,14 @@ void writecategory(std::ostream& out, const UnitCategory& category, const Table&
         << hexliteral(unit.factor) << ", " << literal(unit.listed() ? "1" : unit.exactfactor)
         << ", " << literal(line.definition) << ", " << literal(exacttext(unit.size)) << ", "
         << literal(unit.size.rational().get_str()) << ", "
-        << literal(unit.offset.rational().get_str()) << "},\n";
+        << literal(unit.offset.rational().get_str()) << ", " << (unit.reciprocal ? "true" : "false")
+        << "},\n";
     symbol += line.symbols.size();
     name += line.names.size();
   }
   out << "};\n";
-  out << "constexpr PairCell " << k << "Cells[] = {\n";
+  const bool hastable = file.hastable();
+  if (hastable) out << "constexpr PairCell " << k << "Cells[] = {\n";
   const ConversionTable& cells = table.table;
   for (int source = 0; source < cells.units(); ++source) {
     out << "    // " << units[static_cast<size_t>(source)] << "\n";
@@ -139,7 +146,7 @@ void writecategory(std::ostream& out, const UnitCategory& category, const Table&
       out << "}},\n";
     }
   }
-  out << "};\n";
+  if (hastable) out << "};\n";
   out << "constexpr PreciseMap " << k << "Precise[] = {\n";
   for (size_t from = 0; from < category.rows.size(); ++from)
     for (size_t to = 0; to < category.rows.size(); ++to)
@@ -159,21 +166,25 @@ void writecategory(std::ostream& out, const UnitCategory& category, const Table&
           << "},\n";
     out << "};\n";
   }
+  if (!hastable) return;
   out << "const ConversionTable& " << file.id << "table() {\n"
       << "  static const ConversionTable table(" << category.listedcount << ", " << k
       << "Cells);\n  return table;\n}\n\n";
 }
 
 void writerecord(std::ostream& out, const UnitCategory& category, const Table& table) {
-  const GridRange grid = gridrange(table.table);
+  const GridRange grid = category.file->hastable() ? gridrange(table.table) : GridRange{};
   const CategoryFile& file = *category.file;
   const std::string k = "k" + file.id;
-  out << "    {CategoryId::" << file.id << ", " << literal(file.caption) << ", " << k << "Units, "
-      << file.id << "table, Shape::" << file.shape << ", FailureDisplay::" << file.failures
-      << ", EmptyText::" << file.empty << ", " << k << "Rows, " << k << "Precise, "
-      << (category.ambiguous.empty() ? "{}" : k + "Ambiguous") << ", "
-      << (category.forms.empty() ? "{}" : k + "Forms") << ", " << literal(file.referenceshown)
-      << ", {" << hexliteral(grid.lowest) << ", " << hexliteral(grid.highest) << "}},\n";
+  const bool hastable = file.hastable();
+  out << "    {CategoryId::" << file.id << ", " << literal(file.caption) << ", "
+      << (category.listedcount > 0 ? k + "Units" : "{}") << ", "
+      << (hastable ? file.id + "table" : "nullptr") << ", Shape::" << file.shape
+      << ", FailureDisplay::" << file.failures << ", EmptyText::" << file.empty << ", " << k
+      << "Rows, " << k << "Precise, " << (category.ambiguous.empty() ? "{}" : k + "Ambiguous")
+      << ", " << (category.forms.empty() ? "{}" : k + "Forms") << ", "
+      << literal(file.referenceshown) << ", {" << hexliteral(grid.lowest) << ", "
+      << hexliteral(grid.highest) << "}},\n";
 }
 
 }  // namespace
@@ -195,8 +206,8 @@ std::string generatedsource(const UnitModel& model, const std::vector<Table>& ta
   out << "};\n";
   for (size_t at = 0; at < model.categories.size(); ++at)
     out << "static_assert(static_cast<size_t>(CategoryId::" << model.categories[at].file->id
-        << ") == " << at << ", \"the categories in the window's order\");\n";
-  out << "static_assert(std::size(kCategories) == kCategoryCount);\n\n";
+        << ") == " << at << ", \"the categories in the window's order, then the others\");\n";
+  out << "static_assert(std::size(kCategories) == kAllCategoryCount);\n\n";
   out << "constexpr Departure kDepartures[] = {\n";
   for (const Departure& departure : departures)
     out << "    {" << literal(departure.category) << ", " << literal(departure.item) << ", "

@@ -31,6 +31,10 @@ int main(int argc, char** argv) {
     std::vector<Table> tables;
     std::vector<Departure> found;
     for (const UnitCategory& category : model.categories) {
+      if (!category.file->hastable()) {
+        tables.emplace_back();
+        continue;
+      }
       tables.push_back(buildtable(category));
       for (Departure& departure : departures(category, tables.back()))
         found.push_back(std::move(departure));

@@ -4,6 +4,8 @@
 #include <sstream>
 #include <string_view>
 
+#include "tablegen/prefixes.h"
+
 namespace merovane::gen {
 namespace {
 
@@ -82,11 +84,12 @@ RowLine rowline(const Place& at, const std::string& text) {
   for (size_t field = 4; field < fields.size(); ++field) {
     const auto [key, value] = keyword(fields[field]);
     if (value.empty()) fail(at, "an empty field " + key);
-    std::string* slot = key == "table"    ? &row.table
-                        : key == "why"    ? &row.why
-                        : key == "id"     ? &row.id
-                        : key == "source" ? &row.source
-                                          : nullptr;
+    std::string* slot = key == "table"      ? &row.table
+                        : key == "why"      ? &row.why
+                        : key == "id"       ? &row.id
+                        : key == "source"   ? &row.source
+                        : key == "prefixes" ? &row.prefixes
+                                            : nullptr;
     if (slot == nullptr) fail(at, "no such field: " + key);
     if (!slot->empty()) fail(at, "the field " + key + " twice");
     *slot = value;
@@ -154,12 +157,17 @@ ConstantsFile readconstants(const std::string& path) {
 CategoryFile readcategory(const std::string& path) {
   CategoryFile category;
   category.file = path;
-  bool named = false;
+  bool named = false, definitionsonly = false;
   for (const auto& entry : readlines(path)) {
     const Place& at = entry.first;
     const std::string& line = entry.second;
     if (line.find('|') != std::string::npos) {
       category.rows.push_back(rowline(at, line));
+      category.rows.back().intables = !definitionsonly;
+      continue;
+    }
+    if (line == "definitions only") {
+      definitionsonly = true;
       continue;
     }
     const auto parts = keyword(line);
@@ -228,6 +236,9 @@ CategoryFile readcategory(const std::string& path) {
     }
   }
   if (!named) throw DataError(path + ": no category line");
+  if (!category.hastable())
+    for (RowLine& row : category.rows) row.intables = false;
+  expandprefixes(category);
   return category;
 }
 

@@ -29,10 +29,16 @@ struct RowLine {
   std::string listed;  // empty for a multiple ("-")
   std::vector<std::string> symbols, names;
   std::string definition;
-  std::string table;   // the figure the window's table works from, if it has one
-  std::string why;     // why that figure departs from the definition, if it does
-  std::string id;      // a name for the data alone, for a unit with no symbol or name
-  std::string source;  // where the definition comes from
+  std::string table;     // the figure the window's table works from, if it has one
+  std::string why;       // why that figure departs from the definition, if it does
+  std::string id;        // a name for the data alone, for a unit with no symbol or name
+  std::string source;    // where the definition comes from
+  std::string prefixes;  // the prefixes it takes: "SI", "IEC", or prefix symbols ("k M G")
+  // Whether the window's tables hold it: a unit after "definitions only" (or of a category
+  // without a table) converts by its definition alone.
+  bool intables = true;
+  // Definitions the row's size must equal: a prefixed form that is this row (kW of W).
+  std::vector<std::string> sameas;
 };
 
 // "pair A > B = VALUE", "why A > B = TEXT", "factor A > B = FIGURE".
@@ -69,6 +75,8 @@ struct CategoryFile {
   std::vector<std::string> powersup, powersdown;
   Place powersplace;
   std::vector<PairLine> pairs, whys, factors;
+  // Whether it has a window's table at all (a column, a grid or powers).
+  bool hastable() const { return !column.empty() || !gridunits.empty() || !powersup.empty(); }
 };
 
 struct ConstantLine {

@@ -86,6 +86,11 @@ class Definitions {
   }
   const std::vector<std::string>& bases() const { return bases_; }
 
+  // Any definition's text as `category`'s rows would read it.
+  Quantity evaluatein(size_t category, const std::string& text, const Place& at) {
+    return evaluate(text, lookup(category), at);
+  }
+
   // A category's reference unit, in base units.
   Quantity reference(size_t category) {
     const CategoryFile& file = files_[category];
@@ -283,26 +288,35 @@ UnitModel buildmodel(const ConstantsFile& constants, const std::vector<CategoryF
       unit.line = &line;
       {
         const auto [size, offset] = definitions.row(index, row);
-        for (const Quantity* part : {&size, &offset})
+        unit.reciprocal = splitdefinition(line.definition).reciprocal;
+        // A reciprocal row's definition is of the reference unit's reciprocal (L/100 km of km/L).
+        const Quantity counted = unit.reciprocal ? size.raised(-1) : size;
+        const Quantity& shift = unit.reciprocal ? counted : offset;
+        for (const Quantity* part : {&counted, &shift})
           if (!part->samedimension(reference))
             fail(line.place, file.place,
                  "the definition is " + dimensiontext(*part, definitions.bases()) +
                      ", not the category's reference unit " + file.reference + " (" +
                      dimensiontext(reference, definitions.bases()) + ")");
-        unit.size = size.value / reference.value;
+        unit.size = unit.reciprocal ? size.value * reference.value : size.value / reference.value;
         unit.offset = offset.value / reference.value;
         unit.affine = splitdefinition(line.definition).offset.size() > 0;
-        unit.reciprocal = splitdefinition(line.definition).reciprocal;
         unit.irrational = size.irrational || offset.irrational;
+        if (unit.reciprocal && unit.affine) fail(line.place, "a reciprocal unit with an offset");
+        for (const std::string& same : line.sameas)
+          if (!(definitions.evaluatein(index, same, line.place).value == size.value))
+            fail(line.place, "the row is not " + same + ", the prefixed form it takes");
       }
+      if (!line.intables && !line.listed.empty())
+        fail(line.place, "a listed unit the window's tables do not hold");
       if (!(ExactDecimal(0) < unit.size)) fail(line.place, "a unit of no positive size");
-      unit.base = static_cast<int>(category.rows.size());
+      unit.base = line.intables ? static_cast<int>(category.rows.size()) : -1;
       category.rows.push_back(unit);
     }
     for (const auto& [name, rows] : definitions.references(index))
       for (int row : rows) category.references[name].push_back(position[row]);
     for (Unit& unit : category.rows)
-      if (!unit.listed()) setmultiple(unit, category);
+      if (!unit.listed() && unit.intables()) setmultiple(unit, category);
     for (const AmbiguousLine& line : file.ambiguous)
       for (const std::string& unit : line.units)
         category.ambiguous.emplace_back(line.text, category.row(unit, line.place));

@@ -17,12 +17,17 @@ struct Unit {
   // One of it in the reference unit; for an affine row (a temperature scale) the reference
   // reading of `reading` is reading * size + offset.
   ExactDecimal size = 1, offset = 0;
+  // A reciprocal row's reading counts the reciprocal of the reference unit's: the reference
+  // reading of `reading` is 1 / (reading * size).
   bool affine = false, reciprocal = false, irrational = false;
-  int base = 0;             // the listed unit it is a multiple of (itself when listed)
+  // The listed unit it is a multiple of (itself when listed); -1 for a unit the window's tables
+  // do not hold.
+  int base = 0;
   double factor = 1;        // that multiple as a double, as the tables' mode multiplies by it
   std::string exactfactor;  // and exactly, as written ("1000", "1/760")
 
   bool listed() const { return !line->listed.empty(); }
+  bool intables() const { return base >= 0; }
 };
 
 struct UnitCategory {

@@ -84,10 +84,10 @@ TEST(Api, PairConverterAndChartShowWhatAClickShows) {
     const int units = static_cast<int>(category.units.size());
     const std::vector<std::string> values = texts(category);
     std::vector<std::vector<Result>> charts;
-    for (const std::string& text : values) charts.push_back(chart(category, text, {}));
+    for (const std::string& text : values) charts.push_back(chart(category, text, {Mode::Tables}));
     for (int from = 0; from < units; ++from)
       for (int to = 0; to < units; ++to) {
-        const PairConverter converter(category, from, to);
+        const PairConverter converter(category, from, to, {Mode::Tables});
         for (size_t text = 0; text < values.size(); ++text) {
           const std::string click = window.click(category, values[text], from, to);
           const auto where = [&] {
@@ -106,7 +106,9 @@ struct StreamRun {
   std::string out, err;
 };
 
-StreamRun stream(const std::vector<std::string>& arguments, const std::string& input) {
+// By the tables, as the window converts.
+StreamRun stream(std::vector<std::string> arguments, const std::string& input) {
+  arguments.insert(arguments.begin(), "--tables");
   std::istringstream in(input);
   std::ostringstream out, err;
   const int code = runconvert(arguments, in, out, err);
@@ -188,7 +190,7 @@ TEST(Api, RowsOutsideTheCategoryFail) {
   const int rows = static_cast<int>(length.rows.size());
   const std::pair<int, int> outside[] = {{rows, 5}, {99, 5}, {5, -2}, {-2, -2}, {0, rows}};
   const std::string failed = "failed No such unit in this category: no such unit in this category";
-  for (const Options options : {Options{}, Options{Mode::Precise, 15}}) {
+  for (const Options options : {Options{Mode::Tables}, Options{Mode::Precise}}) {
     for (const auto& [from, to] : outside) {
       SCOPED_TRACE(std::to_string(from) + " " + std::to_string(to));
       EXPECT_EQ(describe(PairConverter(length, from, to, options).convert("1")), failed);

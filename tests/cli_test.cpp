@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "categories/categories.h"
 #include "cli/convert.h"
 #include "cli/fdstream.h"
+#include "core/about.h"
 #include "forms/registry.h"
 #include "tests/support/memoryform.h"
 
@@ -26,11 +28,19 @@ struct CliRun {
   std::string err;
 };
 
-CliRun cli(const std::vector<std::string>& arguments, const std::string& input = "") {
+CliRun run(const std::vector<std::string>& arguments, const std::string& input = "") {
   std::istringstream in(input);
   std::ostringstream out, err;
   const int code = runconvert(arguments, in, out, err);
   return {code, out.str(), err.str()};
+}
+
+// merovane-convert as a script that wants the window's figures calls it: with --tables, unless
+// the call asks for the definitions (-p).
+CliRun cli(std::vector<std::string> arguments, const std::string& input = "") {
+  if (std::find(arguments.begin(), arguments.end(), "-p") == arguments.end())
+    arguments.insert(arguments.begin(), "--tables");
+  return run(arguments, input);
 }
 
 constexpr const char* kNumberHint = " (write numbers like 1.5, -2 or 3E+8)";
@@ -72,10 +82,10 @@ TEST(Cli, ConversionErrorsGoToStandardError) {
   };
   const std::string mismatch = std::string("Type mismatch") + kNumberHint;
   const Case cases[] = {
-      {{"Length", "1/2", "Meters", "Meters"}, mismatch.c_str()},
+      {{"Length", "1..2", "Meters", "Meters"}, mismatch.c_str()},
       {{"Length", "1e999", "Meters", "Meters"}, "Overflow"},
       {{"Length", "2e282", "Meters", "Meters"}, "Floating-point error: the result is out of range"},
-      {{"Weight", "1/2", "Grams", "Ounces"}, mismatch.c_str()},
+      {{"Weight", "1..2", "Grams", "Ounces"}, mismatch.c_str()},
       {{"1,5", "mi", "km"}, mismatch.c_str()},
   };
   for (const Case& c : cases) {
@@ -105,7 +115,7 @@ TEST(Cli, UnknownNamesListTheValidOnes) {
   EXPECT_EQ(run.code, 2);
   EXPECT_NE(run.err.find("Light years\n"), std::string::npos);
 
-  run = cli({"Length", "1", "Meters", "Furlongs"});
+  run = cli({"Length", "1", "Meters", "Parsnips"});
   EXPECT_EQ(run.code, 2);
   EXPECT_EQ(run.out, "");
 }
@@ -171,10 +181,10 @@ TEST(Cli, PreciseAndDigits) {
   const Case cases[] = {
       {{"-p", "12", "in", "ft"}, "1\n"},
       {{"-p", "36", "in", "yd"}, "1\n"},
-      {{"-p", "1024", "MB", "GB"}, "1\n"},
+      {{"-p", "1024", "MiB", "GiB"}, "1\n"},
       {{"-p", "100", "F", "C"}, "37.7777777777778\n"},
       {{"-p", "-40", "C", "F"}, "-40\n"},
-      {{"-p", "1", "B", "GB"}, "9.31322574615479E-10\n"},
+      {{"-p", "1", "B", "GiB"}, "9.31322574615479E-10\n"},
       {{"-p", "1", "ly", "km"}, "9460730472580.8\n"},
       {{"-p", "1", "mm", "mi"}, "6.21371192237334E-07\n"},
       {{"--digits", "3", "1", "mi", "km"}, "1.61\n"},
@@ -198,6 +208,38 @@ TEST(Cli, PreciseAndDigits) {
   EXPECT_EQ(cli({"1", "m", "ft", "--digits"}).code, 2);
 }
 
+// Without options a call converts by the definitions; --tables gives the window's figures, -p
+// changes nothing, and a temperature below absolute zero is refused by the definitions alone.
+TEST(Cli, TheDefinitionsByDefault) {
+  struct Case {
+    std::vector<std::string> arguments;
+    int code;
+    const char* out;
+    const char* err;
+  };
+  const Case cases[] = {
+      {{"12", "in", "ft"}, 0, "1\n", ""},
+      {{"-p", "12", "in", "ft"}, 0, "1\n", ""},
+      {{"--tables", "12", "in", "ft"}, 0, "0.99999996\n", ""},
+      {{"--tables", "-p", "12", "in", "ft"}, 0, "0.99999996\n", ""},
+      {{"32", "F", "C"}, 0, "0\n", ""},
+      {{"--tables", "32", "F", "C"}, 0, "1.40000000925511E-07\n", ""},
+      {{"98.6", "F", "C"}, 0, "37\n", ""},
+      {{"-300", "C", "K"},
+       1,
+       "",
+       "merovane-convert: cannot convert \"-300\": Below absolute zero\n"},
+      {{"--", "-459.67", "F", "K"}, 0, "0\n", ""},
+      {{"--tables", "-300", "C", "K"}, 0, "-26.85\n", ""},
+  };
+  for (const Case& c : cases) {
+    const CliRun call = run(c.arguments);
+    EXPECT_EQ(call.code, c.code) << c.arguments[0];
+    EXPECT_EQ(call.out, c.out) << c.arguments[0];
+    EXPECT_EQ(call.err, c.err) << c.arguments[0];
+  }
+}
+
 // The tables' Length grid fails whole when one cell overflows; by the definitions only the cells
 // that overflow fail.
 TEST(Cli, PreciseGridCellsStandAlone) {
@@ -213,23 +255,37 @@ TEST(Cli, PreciseGridCellsStandAlone) {
             std::string::npos);
 }
 
+// The window's categories and units with --tables; every one by default, the window's first.
 TEST(Cli, Lists) {
-  CliRun run = cli({"--list"});
-  EXPECT_EQ(run.code, 0);
-  EXPECT_EQ(run.out,
-            "Area\nBits and Bytes\nDensity\nEnergy\nForce\nLength\nWeight\nPower\nPressure\n"
-            "Speed\nTemperature\nVolume\n");
-  run = cli({"--list", "length"});
-  EXPECT_EQ(run.code, 0);
-  EXPECT_EQ(lines(run.out), 22);
-  EXPECT_EQ(run.out.substr(0, 10), "Angstroms\t");
+  constexpr const char* kWindow =
+      "Area\nBits and Bytes\nDensity\nEnergy\nForce\nLength\nWeight\nPower\nPressure\nSpeed\n"
+      "Temperature\nVolume\n";
+  CliRun call = cli({"--list"});
+  EXPECT_EQ(call.code, 0);
+  EXPECT_EQ(call.out, kWindow);
+  EXPECT_EQ(run({"--list"}).out, std::string(kWindow) +
+                                     "Time\nAngle\nFuel economy\nData rate\nFrequency\n"
+                                     "Acceleration\n");
+  call = cli({"--list", "length"});
+  EXPECT_EQ(call.code, 0);
+  EXPECT_EQ(lines(call.out), 22);
+  EXPECT_EQ(call.out.substr(0, 10), "Angstroms\t");
+  call = run({"--list", "length"});
+  EXPECT_EQ(call.code, 0);
+  EXPECT_GT(lines(call.out), 22);
+  EXPECT_TRUE(call.out.starts_with("Angstroms\tÅ, Angstrom\t0.0000000001 m\nMicrons\t"));
+  EXPECT_NE(call.out.find("\nfur\tfurlong, furlongs\t660 ft = 201.168 m\n"), std::string::npos);
+  EXPECT_EQ(cli({"--list", "Time"}).code, 2);
 }
 
 TEST(Cli, HelpVersionAndWrongCalls) {
   EXPECT_EQ(cli({"--help"}).code, 0);
   EXPECT_TRUE(cli({"--help"}).out.starts_with("usage: "));
+  // The GNU form: the program, the package in brackets and the release debian/changelog gives
+  // (the build refuses a project version that differs), then the copyright and the licence.
   for (const char* version : {"--version", "-v"})
-    EXPECT_EQ(cli({version}).out.substr(0, 17), "merovane-convert ");
+    EXPECT_EQ(cli({version}).out,
+              std::string("merovane-convert (Merovane) ") + kVersion + '\n' + kCopyrightAndLicence);
   // Each wrong call in two lines: what is wrong, and where to read how to call the program.
   for (const auto& [arguments, message] :
        std::vector<std::pair<std::vector<std::string>, std::string>>{
@@ -266,6 +322,58 @@ TEST(Cli, ConvertsRequestsFromStandardInput) {
   EXPECT_EQ(cli({"-"}, "1 mi km\r\n").out, "1.609344\n");
 }
 
+// Requests as people write them, on the command line and, line for line the same, on standard
+// input; the old forms convert as before.
+TEST(Cli, ReadsRequestsAsPeopleWriteThem) {
+  struct Case {
+    std::vector<std::string> arguments;
+    const char* line;  // the same request on standard input
+    int code;
+    const char* out;
+    const char* err;
+  };
+  const Case cases[] = {
+      {{"-p", "5", "ft", "3", "in", "cm"}, "5 ft 3 in cm", 0, "160.02\n", ""},
+      {{"-p", "5 ft 3 in", "cm"}, "\"5 ft 3 in\" cm", 0, "160.02\n", ""},
+      {{"-p", "5'3\"", "cm"}, "5'3\" cm", 0, "160.02\n", ""},
+      {{"-p", "1", "1/2", "cup", "ml"}, "1 1/2 cup ml", 0, "354.88235475\n", ""},
+      {{"-p", "1.75", "m", "ft in"}, "1.75 m 'ft in'", 0, "5 ft 8.89763779527559 in\n", ""},
+      {{"5ft", "cm"}, "5ft cm", 0, "152.4\n", ""},
+      {{"Length", "5", "ft", "to", "cm"}, "Length 5 ft to cm", 0, "152.4\n", ""},
+      {{"1", "mi", "km"}, "1 mi km", 0, "1.609344\n", ""},
+      {{"1/2", "mi", "km"},
+       "1/2 mi km",
+       1,
+       "",
+       "the window's tables convert one value of one unit, not \"1/2 mi\": leave out --tables to "
+       "convert it by the units' definitions"},
+      {{"5 ft 3 in"},
+       "\"5 ft 3 in\"",
+       2,
+       "",
+       "the quantity was read as \"5 ft 3 in\" and no destination came after it: expected the unit "
+       "to convert to"},
+      {{"1", "mi", "km", "extra"}, "1 mi km extra", 2, "", "unexpected argument \"extra\""},
+      {{"1", "km"}, "1 km", 2, "", "missing the unit to convert to"},
+  };
+  for (const Case& c : cases) {
+    const CliRun run = cli(c.arguments);
+    EXPECT_EQ(run.code, c.code) << c.line;
+    EXPECT_EQ(run.out, c.out) << c.line;
+    const std::string message = *c.err == 0 ? "" : std::string("merovane-convert: ") + c.err;
+    EXPECT_EQ(run.err.substr(0, run.err.find('\n')), message) << c.line;
+    const bool precise = c.arguments.front() == "-p";
+    const CliRun lines =
+        cli(precise ? std::vector<std::string>{"-p", "-"} : std::vector<std::string>{"-"},
+            std::string(c.line) + "\n");
+    EXPECT_EQ(lines.code, c.code == 0 ? 0 : 1) << c.line;
+    EXPECT_EQ(lines.out, *c.out == 0 ? "\n" : c.out) << c.line;
+    EXPECT_EQ(lines.err,
+              *c.err == 0 ? "" : std::string("merovane-convert: line 1: ") + c.err + "\n")
+        << c.line;
+  }
+}
+
 // A line longer than the limit is reported and skipped; the lines after it convert, one of
 // exactly the limit too.
 TEST(Cli, SkipsLinesTooLong) {
@@ -278,7 +386,23 @@ TEST(Cli, SkipsLinesTooLong) {
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.out, "\n1.609344\n1.609344\n");
     EXPECT_EQ(run.err, "merovane-convert: line 1: longer than 65536 bytes: skipped\n");
+    // A Windows line end is not part of the line: the longest line converts with it too.
+    EXPECT_EQ(cli(arguments, longest + "\r\n" + longest + "\r\n").out, "1.609344\n1.609344\n");
   }
+}
+
+// An unknown name is refused at a cost bounded by its length: a hundred of the longest lines
+// are answered at once, without suggestions.
+TEST(Cli, RefusesLongUnknownNamesQuickly) {
+  const std::string line = "1 " + std::string(kLongestLine - 5, 'q') + " km\n";
+  std::string input;
+  for (int at = 0; at < 100; ++at) input += line;
+  const auto started = std::chrono::steady_clock::now();
+  const CliRun run = cli({"-"}, input);
+  EXPECT_LT(std::chrono::steady_clock::now() - started,
+            std::chrono::seconds(20));  // 56 s before the bound
+  EXPECT_EQ(lines(run.err), 100);
+  EXPECT_EQ(run.err.find("did you mean"), std::string::npos);
 }
 
 // A failed read ends the input as a failure, named in one line.
@@ -301,6 +425,9 @@ TEST(Cli, ReadErrorsFail) {
 TEST(Cli, EchoesInputSafely) {
   for (const auto& [typed, shown] : std::vector<std::pair<std::string, std::string>>{
            {"a\u202eb\u2066c\u200fd\u061ce", "\"a\\u202eb\\u2066c\\u200fd\\u061ce\""},
+           // The format characters that show nothing: m and a zero-width space is not m.
+           {"m\u200b\ufeff\u00ad\u200d\u2060", "\"m\\u200b\\ufeff\\u00ad\\u200d\\u2060\""},
+           {"m\U000e0041", "\"m\\U000e0041\""},
            {"\x1b[2J\"\\\n", "\"\\x1b[2J\\\"\\\\\\n\""},
            {"é\xff", "\"é\\xff\""},
            {std::string(60, 'x'), "\"" + std::string(60, 'x') + "\""},

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -67,13 +69,51 @@ TEST(UnitNames, EveryNameIsOneListedUnitsAndNoOtherNameIsTheSame) {
     ASSERT_GE(entry.unit.row, 0) << "names no row";
     EXPECT_FALSE(entry.text.empty());
     if (entry.ambiguous) continue;
-    const auto same = std::count_if(
-        all.begin(), all.end(), [&](const Entry& other) { return other.answersto(entry.text); });
-    EXPECT_EQ(same, 1) << "answered by another name too";
+    std::set<std::pair<const CategoryRecord*, int>> units;
+    for (const Entry& other : all)
+      if (other.answersto(entry.text)) units.insert({other.unit.category, other.unit.row});
+    EXPECT_EQ(units.size(), 1u) << "answered by another unit's name too";
     // Without a category too, so a listed name still works anywhere.
     const Answer answer = resolve(entry.text);
     ASSERT_EQ(answer.kind, Answer::Kind::Unit);
     EXPECT_EQ(answer.units.front(), entry.unit);
+  }
+}
+
+// A slip of case in a symbol (all upper or all lower case) reads as a unit only where no unit
+// goes by the text as written and the symbols of just one unit are it ignoring case: kN is
+// never read as a knot, Mm never as mm, KN as neither.
+TEST(UnitNames, ASlipOfCaseNeverReadsOneUnitAsAnother) {
+  const std::vector<Entry> all = entries();
+  const auto same = [](const UnitChoice& a, const UnitChoice& b) {
+    return a.category == b.category && a.row == b.row;
+  };
+  for (const Entry& entry : all) {
+    if (!entry.symbol) continue;
+    for (const bool upper : {false, true}) {
+      std::string slip(entry.text);
+      for (char& c : slip)
+        c = static_cast<char>(upper ? std::toupper(static_cast<unsigned char>(c))
+                                    : std::tolower(static_cast<unsigned char>(c)));
+      if (slip == entry.text) continue;
+      const Answer answer = resolve(slip);
+      if (answer.kind != Answer::Kind::Unit) continue;
+      SCOPED_TRACE(trace(entry) + " typed as " + slip);
+      std::vector<UnitChoice> written, readings;
+      for (const Entry& other : all) {
+        if (other.answersto(slip)) written.push_back(other.unit);
+        if (other.symbol && samename(other.text, slip) &&
+            std::none_of(readings.begin(), readings.end(),
+                         [&](const UnitChoice& each) { return same(each, other.unit); }))
+          readings.push_back(other.unit);
+      }
+      if (!written.empty()) {
+        EXPECT_TRUE(same(answer.units.front(), written.front())) << "not the unit as written";
+        continue;
+      }
+      ASSERT_EQ(readings.size(), 1u) << "a slip read as one of several units";
+      EXPECT_TRUE(same(answer.units.front(), readings.front()));
+    }
   }
 }
 
@@ -115,6 +155,7 @@ TEST(UnitNames, AMultiplesFactorIsItsExactQuotient) {
         EXPECT_EQ(row.exactfactor, "1");
         continue;
       }
+      if (!row.intables()) continue;  // no multiple: it converts by its definition only
       const std::string exact(row.exactfactor);
       const size_t slash = exact.find('/');
       const double numerator = std::strtod(exact.substr(0, slash).c_str(), nullptr);
@@ -173,7 +214,11 @@ struct CliRun {
   std::string err;
 };
 
-CliRun cli(const std::vector<std::string>& arguments) {
+// As a script that wants the window's figures calls it: with --tables, unless the call asks for
+// the definitions (-p).
+CliRun cli(std::vector<std::string> arguments) {
+  if (std::find(arguments.begin(), arguments.end(), "-p") == arguments.end())
+    arguments.insert(arguments.begin(), "--tables");
   std::ostringstream out, err;
   const int code = runconvert(arguments, out, err);
   return {code, out.str(), err.str()};
@@ -190,14 +235,16 @@ TEST(UnitNames, TheCommandLineTakesThem) {
       {{"1", "mi", "m"}, 0, "1609.344\n", ""},
       {{"length", "1", "Mile", "meter"}, 0, "1609.344\n", ""},
       {{"100", "C", "F"}, 0, "212\n", ""},
-      {{"1", "MB", "KB"}, 0, "1024\n", ""},
-      {{"1", "Megabytes", "kilobyte"}, 0, "1024\n", ""},
+      {{"1", "MiB", "KiB"}, 0, "1024\n", ""},
+      {{"-p", "1", "MB", "kB"}, 0, "1000\n", ""},
+      {{"1", "mebibytes", "kibibyte"}, 0, "1024\n", ""},
+      {{"-p", "1", "Megabytes", "kilobyte"}, 0, "1000\n", ""},
       {{"1", "joules / second", "W"}, 0, "1\n", ""},
       {{"Pressure", "1", "Pounds / square inch", "psi"}, 0, "1\n", ""},
       // Multiples, slips of case and written forms.
       {{"1", "kWh", "J"}, 0, "3600000\n", ""},
       {{"100", "c", "f"}, 0, "212\n", ""},
-      {{"1", "GiB", "MB"}, 0, "1024\n", ""},
+      {{"1", "GiB", "MiB"}, 0, "1024\n", ""},
       {{"1", "inHg", "mmHg"}, 0, "25.4\n", ""},
       {{"1", "atm", "Torr"}, 0, "760\n", ""},
       {{"1", "nmi", "m"}, 0, "1852\n", ""},
@@ -226,20 +273,25 @@ TEST(UnitNames, TheCommandLineTakesThem) {
       {{"1", "mi", "kg"}, 2, "", "\"mi\" is a unit of Length and \"kg\" of Weight"},
       {{"length", "1", "kg", "m"}, 2, "", "unknown unit \"kg\" in Length"},
       {{"1", "mi\x1b[2J", "m"}, 2, "", "unknown unit \"mi\\x1b[2J\""},
-      {{"1", "hp", "W"},
+      {{"1", "hp", "W"}, 0, "745.699872\n", ""},
+      {{"1", "Horsepower", "W"},
        2,
        "",
-       "merovane-convert: \"hp\" names more than one unit; name one: \"Horsepower(electric)\", "
+       "merovane-convert: \"Horsepower\" names more than one unit; name one: "
+       "\"Horsepower(electric)\", "
        "\"Horsepower(international)\", \"Horsepower(water)\" or \"Horsepower(metric)\"\n"},
       {{"Weight", "1", "kg", "tons"}, 2, "", "\"Short Tons\", \"Long Tons\" or \"Metric tons"},
       {{"1", "celcius", "F"},
        2,
        "",
        "merovane-convert: unknown unit \"celcius\"; did you mean Celsius?\n"},
-      {{"1", "Mg", "kg"}, 2, "", "unknown unit \"Mg\"; did you mean mg?\n"},
-      {{"1", "mW", "W"}, 2, "", "unknown unit \"mW\"; did you mean MW?\n"},
-      {{"1", "kib", "B"}, 2, "", "unknown unit \"kib\"; did you mean KiB"},
-      {{"1", "Feets", "m"}, 2, "", "did you mean Feet?\n"},
+      {{"1", "Mg", "kg"}, 0, "1000\n", ""},
+      {{"1", "KN", "N"}, 2, "", "unknown unit \"KN\"; did you mean kN or kn?\n"},
+      {{"1", "MM", "m"}, 2, "", "unknown unit \"MM\"; did you mean mm or Mm?\n"},
+      {{"1", "kN", "m/s"}, 2, "", "\"kN\" is a unit of Force and \"m/s\" of Speed"},
+      {{"-p", "1", "mW", "W"}, 0, "0.001\n", ""},
+      {{"1", "kib", "B"}, 2, "", "unknown unit \"kib\"; did you mean Kib, KiB"},
+      {{"1", "Feets", "m"}, 2, "", "did you mean Feet"},
       {{"Length", "1", "Meterz", "m"},
        2,
        "",

@@ -21,6 +21,10 @@ TEST(PrebuiltTables, EveryCellIsTheDatasOwnBitForBit) {
   for (size_t at = 0; at < model.categories.size(); ++at) {
     const CategoryRecord& record = categories()[at];
     SCOPED_TRACE(record.caption);
+    if (!model.categories[at].file->hastable()) {
+      EXPECT_EQ(record.table, nullptr);
+      continue;
+    }
     const ConversionTable& shipped = record.table();
     const gen::Table fromdata = gen::buildtable(model.categories[at]);
     const int units = static_cast<int>(record.units.size());

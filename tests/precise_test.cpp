@@ -1,8 +1,12 @@
 // Precise conversions: temperature readings whose exact result is whole come out whole, a
 // conversion fails only on its own result, a chart's cells are its pairs' conversions in every
 // mode and with any digits, and digits outside 1 to 17 fail every conversion.
+#include <gmpxx.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -45,14 +49,21 @@ TEST(Precise, WholeTemperaturesComeOutExact) {
       {"Rankine", "Fahrenheit", 100, -45967, 100},
       {"Fahrenheit", "Kelvin", 100, 45967, 180},
   };
+  // Each scale's reading of absolute zero, below which a reading is refused.
+  const std::map<std::string_view, double> zero = {{"Celsius", -273.15},
+                                                   {"Fahrenheit", -459.67},
+                                                   {"Kelvin", 0},
+                                                   {"Rankine", 0},
+                                                   {"Reaumur", -218.52}};
   const CategoryRecord& temperature = category(CategoryId::Temperature);
   for (const Map& map : maps) {
     const PairConverter converter(temperature, scale(map.from), scale(map.to), kPrecise);
     for (long long reading = -1000; reading <= 1000; ++reading) {
       const long long numerator = map.p * reading + map.r;
       if (numerator % map.q != 0) continue;
-      EXPECT_EQ(shown(converter.convert(std::to_string(reading))),
-                std::to_string(numerator / map.q))
+      EXPECT_EQ(
+          shown(converter.convert(std::to_string(reading))),
+          reading < zero.at(map.from) ? "!Below absolute zero" : std::to_string(numerator / map.q))
           << reading << ' ' << map.from << " to " << map.to;
     }
   }
@@ -108,6 +119,35 @@ TEST(Precise, AChartsCellsAreItsPairs) {
           }
       }
     }
+}
+
+// A pair between a reciprocal row and a direct one (litres per 100 km and miles per gallon)
+// divides its exact constant 1 / (both sizes), rounded once, by the value; zero converts to no
+// number.
+TEST(Precise, AReciprocalPairDividesItsConstantByTheValue) {
+  int pairs = 0;
+  for (const CategoryRecord& category : categories())
+    for (const UnitRow& from : category.rows)
+      for (const UnitRow& to : category.rows) {
+        if (from.reciprocal == to.reciprocal) continue;
+        SCOPED_TRACE(std::string(from.shown()) + " to " + std::string(to.shown()));
+        const mpq_class constant =
+            1 / (mpq_class(std::string(from.size), 10) * mpq_class(std::string(to.size), 10));
+        // The double nearest the constant: its truncation or the next one up.
+        const double low = constant.get_d(), high = std::nextafter(low, INFINITY);
+        const double nearest =
+            abs(mpq_class(high) - constant) < abs(constant - mpq_class(low)) ? high : low;
+        char text[32];
+        std::snprintf(text, sizeof text, "%.17G", nearest / 4);
+        const auto row = [&](const UnitRow& unit) {
+          return static_cast<int>(&unit - category.rows.data());
+        };
+        EXPECT_EQ(shown(convert(category, "4", row(from), row(to), {Mode::Precise, 17})), text);
+        EXPECT_EQ(shown(convert(category, "0", row(from), row(to), kPrecise)),
+                  "!Floating-point error: the result is out of range");
+        ++pairs;
+      }
+  EXPECT_GT(pairs, 0);
 }
 
 TEST(Precise, DigitsOutsideOneToSeventeenFailEveryConversion) {

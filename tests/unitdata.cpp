@@ -11,7 +11,8 @@ const UnitData& unitdata() {
     UnitData read;
     read.constants = gen::readconstants(unitfile("constants.units"));
     for (const char* name : {"area", "bits", "density", "energy", "force", "length", "weight",
-                             "power", "pressure", "speed", "temperature", "volume"})
+                             "power", "pressure", "speed", "temperature", "volume", "time", "angle",
+                             "fueleconomy", "datarate", "frequency", "acceleration"})
       read.files.push_back(gen::readcategory(unitfile(std::string(name) + ".units")));
     read.model = gen::buildmodel(read.constants, read.files);
     return read;

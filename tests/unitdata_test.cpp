@@ -121,10 +121,9 @@ TEST(UnitData, IrrationalAndReciprocalRowsAreRead) {
   std::ofstream(constants) << "base m | length\n"
                               "pi = 3.1415926535897932384626433832795028841971693993751 | "
                               "irrational; to 50 significant digits\n";
-  std::ofstream(angle)
-      << "category Angle\ncaption Angle\nreference m\nshape PairScan\n"
-         "failures Silent\nempty Read\n"
-         "Meters | m | | m\nTurns | | Turn | 2 pi m\nPer meter | | | reciprocal m\n";
+  std::ofstream(angle) << "category Angle\ncaption Angle\nreference m\nshape PairScan\n"
+                          "failures Silent\nempty Read\n"
+                          "- | m | | m\n- | | Turn | 2 pi m\n- | | Per meter | reciprocal 1/m\n";
   const std::vector<gen::CategoryFile> files = {gen::readcategory(angle)};
   const gen::UnitModel model = gen::buildmodel(gen::readconstants(constants), files);
   const std::vector<gen::Unit>& rows = model.categories.front().rows;
@@ -166,6 +165,7 @@ TEST(UnitData, EveryRowsTableFigureIsItsDefinitionOrSaysWhy) {
 // category multiplies by zero.
 TEST(UnitData, NoTableMultipliesByZero) {
   for (const CategoryRecord& record : categories()) {
+    if (record.table == nullptr) continue;
     const ConversionTable& table = record.table();
     for (int i = 0; i < table.units(); ++i)
       for (int j = 0; j < table.units(); ++j) {

@@ -132,6 +132,18 @@ std::string othernames(const CategoryRecord& category, int unit) {
   return multiplied.empty() ? line : line + " " + multiplied;
 }
 
+// "Also \fBkilojoule\fR; by its definition only." or "By its definition only.": the other
+// names of a unit the window's tables do not hold (its first one heads its line).
+std::string beyondtables(const UnitRow& row) {
+  std::string line;
+  for (std::span<const std::string_view> names : {row.symbols, row.names})
+    for (std::string_view name : names) {
+      if (name == row.shown()) continue;
+      line.append(line.empty() ? "Also " : ", ").append(bold(name));
+    }
+  return line.empty() ? "By its definition only." : line + "; by its definition only.";
+}
+
 // Running text as roff: each word as roff() writes it, the blanks between them free to break.
 std::string words(std::string_view text) {
   std::string out;
@@ -171,7 +183,9 @@ std::string definition(const CategoryRecord& category, size_t unit) {
   const UnitRow& row = category.rows[unit];
   std::string text = "Defined as " + superscripts(row.definition);
   const std::string size(row.exactsize);
-  if (!size.empty() && size != "1" && !row.definition.starts_with(size + " "))
+  // A unit beyond the tables shows a size of a line's width only (not a femtoelectronvolt's).
+  const bool fits = row.intables() || size.size() <= 24;
+  if (!size.empty() && size != "1" && fits && !row.definition.starts_with(size + " "))
     text.append(", ").append(size).append(" ").append(category.reference);
   return words(text) + ".";
 }
@@ -204,6 +218,12 @@ void writeunits(std::ostream& out) {
           << othernames(category, static_cast<int>(unit)) << '\n'
           << definition(category, unit) << '\n';
     }
+    for (size_t unit = 0; unit < category.rows.size(); ++unit)
+      if (!category.rows[unit].intables())
+        out << ".TP " << indent << '\n'
+            << bold(category.rows[unit].shown()) << '\n'
+            << beyondtables(category.rows[unit]) << '\n'
+            << definition(category, unit) << '\n';
   }
   out << ".PD\n.ad b\n";
 }

@@ -3,7 +3,10 @@
 //   auto pair = merovane::Pair::find("mi", "m");     // or find("Length", "mi", "m")
 //   if (!pair) std::cerr << pair.error().message() << '\n';
 //   merovane::Result r = pair->convert("1");         // r.text() == "1609.344"
-//   auto p = pair->convert("1", merovane::Mode::Precise);
+//   auto t = pair->convert("1", merovane::Mode::Tables);  // the window's figure
+//
+// A conversion goes by the units' exact definitions unless its options ask for the window's
+// tables (Mode::Tables), which hold only the window's units and their multiples.
 //
 // Names resolve as merovane-convert takes them: listed names and other names ignoring case,
 // symbols as written, multiples (kWh, bar, nmi), written forms (metre, m^2, sq ft) and slips of
@@ -16,6 +19,7 @@
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -28,10 +32,12 @@
 namespace merovane {
 // The engine's record of a category, which the public classes refer to.
 struct CategoryRecord;
+// A request as the grammar read it, which a Query holds.
+struct ReadRequest;
 
 inline namespace v0 {
 
-// The library's version, "0.2.0".
+// The library's version, "0.3.0".
 MEROVANE_EXPORT const char* version();
 
 // Why a name, or a call, gave no answer.
@@ -43,6 +49,8 @@ class MEROVANE_EXPORT Error {
     Ambiguous,          // candidates(): a name for each unit it may mean
     NoCommonCategory,   // the two units are of different categories
     SeveralCategories,  // both units are in each of candidates(): name one
+    Unreadable,         // a request with a word that has no place in it: message() says which
+    NotInTables,        // by the tables, a unit or category the window's tables do not hold
   };
   Error(Kind kind, std::string message, std::vector<std::string> candidates = {},
         std::string details = {});
@@ -120,6 +128,17 @@ struct Multiple {
   std::string factor;
 };
 
+// A unit of a category, as merovane-convert --list shows it.
+struct Unit {
+  std::string name;                  // as it shows: its listed name, or its first symbol or name
+  std::vector<std::string> symbols;  // matched as written
+  std::vector<std::string> names;    // matched ignoring case
+  // What it is: its definition as written, and its exact size in the category's reference unit
+  // where that is a decimal and says more ("12 in = 0.3048 m").
+  std::string definition;
+  bool intables = false;  // the window's tables hold it: a listed unit or a multiple of one
+};
+
 // Every pair of one category's units for one value.
 class MEROVANE_EXPORT Chart {
  public:
@@ -136,7 +155,7 @@ class MEROVANE_EXPORT Chart {
   Result outside_;
 };
 
-// One of the twelve categories.
+// One of the categories: the window's twelve, then those only the definitions convert.
 class MEROVANE_EXPORT Category {
  public:
   static std::vector<Category> all();
@@ -144,11 +163,17 @@ class MEROVANE_EXPORT Category {
   static Found<Category> find(std::string_view caption);
 
   std::string caption() const;
+  // Whether the window shows it, with its tables.
+  bool intables() const;
+  // The units the window lists, in its order.
   std::vector<std::string> units() const;
+  // Every unit: the window's listed units first, in its order, then the others.
+  std::vector<Unit> allunits() const;
   // The other names and symbols a unit (by its listed name) answers to.
   std::vector<std::string> othernames(std::string_view unit) const;
   // The multiples of a unit (by its listed name), names of one factor together.
   std::vector<Multiple> multiples(std::string_view unit) const;
+  // Every pair of the listed units (of every unit, in a category the window does not show).
   Chart chart(std::string_view value, Options options = {}) const;
 
  private:
@@ -170,8 +195,11 @@ class MEROVANE_EXPORT Pair {
   // The units as they show: listed names, or the multiples' names.
   std::string from() const;
   std::string to() const;
+  // Whether the window's tables hold both units (Mode::Tables converts only such pairs).
+  bool intables() const;
 
-  // A text as the window reads it ("1", "2.5", "1E+3").
+  // A text as the window reads it ("1", "2.5", "1E+3"), by the definitions unless the options
+  // ask for the tables.
   Result convert(std::string_view value, Options options = {}) const;
   Result convert(std::string_view value, Mode mode) const { return convert(value, Options{mode}); }
   // Each line of `in` to a line of `out`: the result, or an empty line where it did not convert.
@@ -193,6 +221,40 @@ class MEROVANE_EXPORT Pair {
   const std::string_view* toname_;
 };
 
+// A request as people write it: a quantity, an optional "to" (or "->"), and a destination.
+//
+//   auto query = merovane::Query::read("5 ft 3 in to cm");  // or read({"5'3\"", "cm"})
+//   query->convert(merovane::Mode::Precise).text() == "160.02"
+//
+// The quantity is a number and a unit, joined or not (5 ft, 5ft, -40°F), or a sum of terms of one
+// category (5 ft 3 in, 5'3", 6 lb 4 oz), with fractions and mixed numbers (3/4 cup, 1 1/2 cup,
+// 1½ cup); the destination one unit or several, largest first (ft in: "5 ft 8.89763779527559
+// in"). A quantity of one plain number in one unit converts as Pair::convert does; any other is
+// worked out as one exact fraction by the units' definitions and rounded once, which the
+// window's tables (Mode::Tables) refuse.
+class MEROVANE_EXPORT Query {
+ public:
+  // The request in one text, or in words that may each hold several (a command's arguments),
+  // within `category` unless it is empty.
+  static Found<Query> read(std::string_view text);
+  static Found<Query> read(const std::vector<std::string>& words, std::string_view category = {});
+
+  // The first unit of the quantity and the last of the destination.
+  const Pair& pair() const { return pair_; }
+  // The quantity as read: "5 ft 3 in".
+  const std::string& quantity() const { return quantity_; }
+  Result convert(Options options = {}) const;
+  Result convert(Mode mode) const { return convert(Options{mode}); }
+
+ private:
+  Query(Pair pair, std::string quantity, std::shared_ptr<const ReadRequest> request)
+      : pair_(pair), quantity_(std::move(quantity)), request_(std::move(request)) {}
+  friend struct EngineAccess;
+  Pair pair_;
+  std::string quantity_;
+  std::shared_ptr<const ReadRequest> request_;
+};
+
 // A unit or multiple whose name, other names or symbols contain a word.
 struct Match {
   std::string name;
@@ -200,6 +262,8 @@ struct Match {
 };
 // Every one, ignoring case.
 MEROVANE_EXPORT std::vector<Match> search(std::string_view word);
+// With Mode::Tables, only the units the window's tables hold.
+MEROVANE_EXPORT std::vector<Match> search(std::string_view word, Mode mode);
 
 }  // namespace v0
 }  // namespace merovane

@@ -27,7 +27,8 @@ bool showsmessageboxes(CategoryId id) {
   return id == CategoryId::BitsAndBytes || id == CategoryId::Weight;
 }
 
-// What `merovane-convert -- CATEGORY TEXT FROM TO` prints, run in this process.
+// What `merovane-convert --tables -- CATEGORY TEXT FROM TO` prints, run in this process: the
+// window's figures.
 struct ToolAnswer {
   int exitcode = 2;
   QString printed;  // without its newline
@@ -44,9 +45,9 @@ ToolAnswer asktool(CategoryId id, const QString& text, const QString& from, cons
   std::ostringstream out;
   std::ostringstream err;
   // After "--" a pasted text such as "-e5" is the value, not an option.
-  const int exitcode = runconvert(
-      {"--", caption(id).toStdString(), text.toStdString(), from.toStdString(), to.toStdString()},
-      out, err);
+  const int exitcode = runconvert({"--tables", "--", caption(id).toStdString(), text.toStdString(),
+                                   from.toStdString(), to.toStdString()},
+                                  out, err);
   // The tool names the value before the description, and after a type mismatch says what a
   // number looks like: "...cannot convert "1/2": Type mismatch (write numbers like ...)".
   const std::string message = err.str();
