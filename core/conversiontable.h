@@ -7,7 +7,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
-#include <iterator>
 #include <span>
 #include <vector>
 
@@ -95,23 +94,5 @@ struct GridRange {
 // Worked out by bisection over the doubles, with every cell tried at each step: the build does
 // it once for each table and keeps the figures in the category's record.
 GridRange gridrange(const ConversionTable& table);
-
-// What a literal table holds where it keeps no constant: the diagonal, which takes the value
-// unchanged and which literaltable() never reads, and a pair that is set afterwards as a chain.
-inline constexpr double kNone = 0;
-
-// A table whose every pair of different units multiplies by the literal
-// constants[source][destination], for tables kept exactly as written; the diagonal is not read.
-template <class Rows>
-ConversionTable literaltable(const Rows& constants) {
-  const size_t units = std::size(constants);
-  ConversionTable table(static_cast<int>(units));
-  for (size_t source = 0; source < units; ++source)
-    for (size_t destination = 0; destination < units; ++destination)
-      if (source != destination)
-        table.set(static_cast<int>(source), static_cast<int>(destination),
-                  PairExpression::constant(constants[source][destination]));
-  return table;
-}
 
 }  // namespace merovane
