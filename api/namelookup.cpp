@@ -41,13 +41,11 @@ NameError unresolved(std::string_view name, const Answer& answer, const Category
         "; did you mean " +
         alternatives(answer.suggestions, [](std::string_view text) { return std::string(text); }) +
         "?";
-  } else if (category == nullptr) {
-    error.detail = "; merovane-convert --list CATEGORY shows the units of a category";
-  } else {
-    error.detail =
-        "; its units are (--list " + std::string(category->caption) + " shows their other names):";
+  } else if (category != nullptr) {
+    // With no name near, the valid ones.
     error.list.assign(category->units.begin(), category->units.end());
   }
+  if (category != nullptr) error.category = category->caption;
   return error;
 }
 
@@ -55,10 +53,7 @@ NameError unresolved(std::string_view name, const Answer& answer, const Category
 
 std::variant<const CategoryRecord*, NameError> resolvecategory(std::string_view name) {
   if (const CategoryRecord* category = findcategory(name)) return category;
-  NameError error{NameError::Kind::UnknownCategory,
-                  "unknown category " + quoted(name),
-                  "; the categories are:",
-                  {}};
+  NameError error{NameError::Kind::UnknownCategory, "unknown category " + quoted(name), "", {}};
   for (const CategoryRecord& category : categories()) error.list.push_back(category.caption);
   return error;
 }

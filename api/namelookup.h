@@ -20,9 +20,9 @@ struct NamedPair {
   UnitChoice from, to;
 };
 
-// Why a name does not resolve: a line that says so, and for a call of one conversion what
-// follows it on the same line (`detail`: the nearest names, or where to find the valid ones) and
-// on lines of their own (`list`, the valid names).
+// Why a name does not resolve: a line that says so, what follows it (`detail`: the nearest
+// names), and where no name is near, the valid names (`list`: the categories, or the units of
+// the category the name was looked for in).
 struct NameError {
   enum class Kind : std::uint8_t {
     UnknownCategory,
@@ -38,6 +38,7 @@ struct NameError {
   // The names offered: the units an ambiguous name may mean, the nearest names to an unknown
   // one, the categories that hold both units.
   std::vector<std::string> candidates = {};
+  std::string_view category = {};  // the caption of the category a unit was looked for in
 };
 
 std::variant<const CategoryRecord*, NameError> resolvecategory(std::string_view name);

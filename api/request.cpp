@@ -1,5 +1,6 @@
 #include "api/request.h"
 
+#include <cstdlib>
 #include <stdexcept>
 
 #include "api/quote.h"
@@ -438,10 +439,18 @@ std::string exactresult(const ReadRequest& request, int digits) {
   return request.negative && !zero ? "-" + text : text;
 }
 
+double exactvalue(const ReadRequest& request) {
+  // 40 significant digits, then the nearest double: the exact value is that near a half-way
+  // point between two doubles far more rarely than any measurement could tell.
+  const Exact whole =
+      exactquantity(request) / exactof(request.destination.back().choice.unit().size);
+  const double value = std::strtod(roundedtext(whole, 40).c_str(), nullptr);
+  return request.negative ? -value : value;
+}
+
 std::string tablesrefusal(const ReadRequest& request) {
   return "the window's tables convert one value of one unit, not " + quoted(request.quantity()) +
-         (request.destination.size() > 1 ? " into several units" : "") +
-         ": leave out --tables to convert it by the units' definitions";
+         (request.destination.size() > 1 ? " into several units" : "");
 }
 
 }  // namespace merovane

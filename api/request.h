@@ -70,6 +70,10 @@ Exact exactquantity(const ReadRequest& request);
 // not fit its width.
 std::string exactresult(const ReadRequest& request, int digits);
 
+// The whole quantity of a request that is not plain in its last unit of destination, as the
+// nearest double; throws std::overflow_error as exactresult() does.
+double exactvalue(const ReadRequest& request);
+
 // Why the window's tables do not convert a request that is not plain, in one line.
 std::string tablesrefusal(const ReadRequest& request);
 

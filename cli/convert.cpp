@@ -46,17 +46,25 @@ void listcategories(Mode mode, std::ostream& out) {
     if (mode == Mode::Precise || category.intables()) out << category.caption() << '\n';
 }
 
+// The symbols and then the other names a unit answers to.
+std::vector<std::string> allnames(const Unit& unit) {
+  std::vector<std::string> names = unit.symbols();
+  const std::vector<std::string> others = unit.names();
+  names.insert(names.end(), others.begin(), others.end());
+  return names;
+}
+
 // The multiples of `unit`, each group of names of one multiple with its factor:
 // "kWh, Kilowatt-hours = 1000 Watt-hours; MWh = 1000000 Watt-hours".
-std::string multiples(const Category& category, const std::string& unit) {
+std::string multiples(const Unit& unit) {
   std::string text;
-  for (const Multiple& multiple : category.multiples(unit)) {
+  for (const Unit& multiple : unit.multiples()) {
     const char* separator = text.empty() ? "" : "; ";
-    for (const std::string& name : multiple.names) {
+    for (const std::string& name : allnames(multiple)) {
       text.append(separator).append(name);
       separator = ", ";
     }
-    text.append(" = ").append(multiple.factor).append(" ").append(unit);
+    text.append(" = ").append(multiple.factor()).append(" ").append(unit.name());
   }
   return text;
 }
@@ -64,30 +72,31 @@ std::string multiples(const Category& category, const std::string& unit) {
 // Each unit of `category` on a line, the window's listed units first: its name, after a tab the
 // symbols and other names it answers to, and after another what it is.
 void listallunits(const Category& category, std::ostream& out) {
-  for (const Unit& unit : category.allunits()) {
-    out << unit.name << '\t';
+  for (const Unit& unit : category.units()) {
+    const std::string name = unit.name();
+    out << name << '\t';
     const char* separator = "";
-    for (const std::vector<std::string>* names : {&unit.symbols, &unit.names})
-      for (const std::string& name : *names) {
-        if (name == unit.name) continue;  // a symbol it already goes by
-        out << separator << name;
-        separator = ", ";
-      }
-    out << '\t' << unit.definition << '\n';
+    for (const std::string& other : allnames(unit)) {
+      if (other == name) continue;  // a symbol it already goes by
+      out << separator << other;
+      separator = ", ";
+    }
+    out << '\t' << unit.description() << '\n';
   }
 }
 
 // The window's way: each listed unit of `category` on a line, with the other names it answers to
 // after a tab, and its multiples after another.
 void listunits(const Category& category, std::ostream& out) {
-  for (const std::string& unit : category.units()) {
-    out << unit;
+  for (const Unit& unit : category.units()) {
+    if (unit.listed().empty()) continue;
+    out << unit.listed();
     const char* separator = "\t";
-    for (const std::string& name : category.othernames(unit)) {
+    for (const std::string& name : allnames(unit)) {
       out << separator << name;
       separator = ", ";
     }
-    const std::string multiplied = multiples(category, unit);
+    const std::string multiplied = multiples(unit);
     if (!multiplied.empty()) out << (*separator == '\t' ? "\t\t" : "\t") << multiplied;
     out << '\n';
   }
@@ -97,7 +106,7 @@ void listunits(const Category& category, std::ostream& out) {
 // line each with its category after a tab; 1 when there is none.
 int searchunits(std::string_view word, Mode mode, std::ostream& out, std::ostream& err) {
   const std::vector<Match> found = search(word, mode);
-  for (const Match& unit : found) out << unit.name << '\t' << unit.category << '\n';
+  for (const Match& unit : found) out << unit.name() << '\t' << unit.category().caption() << '\n';
   if (!found.empty()) return 0;
   err << kPrefix << "no unit's name contains " << quoted(word) << '\n';
   return 1;
@@ -135,8 +144,7 @@ int convertgrid(const Category& category, const std::string& value, const Option
 // Resolves the request's names, converts and reports.
 int run(const Request& request, std::istream& in, std::ostream& out, std::ostream& err) {
   const Conversion& names = request.conversion;
-  Options options{request.mode};
-  options.digits = request.digits.value_or(options.digits);
+  const Options options{request.mode, request.digits.value_or(Options::kWindowDigits)};
   const auto withcategory = [&](auto then) {
     const Found<Category> found = Category::find(names.category.value_or(""));
     if (!found) return reportname(found.error(), err);

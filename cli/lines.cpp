@@ -51,9 +51,9 @@ Answer answer(const std::vector<std::string>& words, const std::optional<std::st
   auto parsed = parseconversion(words);
   if (const auto* wrong = std::get_if<UsageError>(&parsed)) {
     Found<Query> query = readquery(words, within);
-    if (query && options.mode == Mode::Tables && !query->pair().intables())
+    if (query && options.mode() == Mode::Tables && !query->pair().intables())
       return notintablesfor(query->pair());
-    if (query) return query->convert(options);
+    if (query) return convertquery(*query, options);
     if (readsasrequest(words)) return wrongrequest(query.error());
     return *wrong;
   }
@@ -61,7 +61,7 @@ Answer answer(const std::vector<std::string>& words, const std::optional<std::st
   if (!conversion.category && within) conversion.category = within;
   const Found<Pair> pair =
       findpair(Names(conversion.category, std::move(conversion.from), std::move(conversion.to)));
-  if (pair && options.mode == Mode::Tables && !pair->intables()) return notintablesfor(*pair);
+  if (pair && options.mode() == Mode::Tables && !pair->intables()) return notintablesfor(*pair);
   std::optional<Result> result;
   if (pair) {
     result = pair->convert(conversion.value, options);
@@ -74,7 +74,7 @@ Answer answer(const std::vector<std::string>& words, const std::optional<std::st
     return pair.error();
   }
   Found<Query> query = readquery(words, within);
-  if (query) return query->convert(options);
+  if (query) return convertquery(*query, options);
   if (result) return *result;
   return pair.error();
 }
@@ -95,7 +95,7 @@ class RequestConverter {
     const Answer found = answer(std::get<std::vector<std::string>>(words), category_, options_,
                                 [this](const Names& names) { return findpair(names); });
     if (const auto* result = std::get_if<Result>(&found)) return *result;
-    if (const auto* error = std::get_if<Error>(&found)) return refused(error->message());
+    if (const auto* error = std::get_if<Error>(&found)) return refused(errorline(*error));
     return refused(std::get<UsageError>(found).message);
   }
 

@@ -1,6 +1,7 @@
 #include "engine/conversion.h"
 
 #include <array>
+#include <cmath>
 #include <string>
 
 #include "api/quote.h"
@@ -24,9 +25,32 @@ std::string cannotconvert(std::string_view text, const char* description, bool m
   return message;
 }
 
+Result::Failure failure(ErrorKind kind) {
+  switch (kind) {
+    case ErrorKind::Overflow:
+    case ErrorKind::FloatingPoint:
+      return Result::Failure::Overflow;
+    case ErrorKind::BelowAbsoluteZero:
+      return Result::Failure::BelowAbsoluteZero;
+    case ErrorKind::TypeMismatch:
+    case ErrorKind::Control:
+      break;
+  }
+  return Result::Failure::NotANumber;
+}
+
 Result failed(std::string_view text, const RuntimeError& error) {
   return Result(Result::Status::Failed, error.Description(),
-                cannotconvert(text, error.what(), error.kind() == ErrorKind::TypeMismatch));
+                cannotconvert(text, error.what(), error.kind() == ErrorKind::TypeMismatch), 0,
+                failure(error.kind()));
+}
+
+// The text a number is shown as, where there is no text typed: the shortest that reads back as
+// the same double.
+std::string typedtext(double value) {
+  std::array<char, kNumberTextCapacity> text;
+  return std::string(text.data(),
+                     static_cast<size_t>(numbertotext(value, Options::kMostDigits, text.data())));
 }
 
 // The row every other row of an affine category (a temperature scale) is counted from: its
@@ -45,10 +69,12 @@ int absolutezero(const CategoryRecord& category) {
 }  // namespace
 
 Result nosuchunit() {
-  return Result(Result::Status::Failed, kNoSuchUnit, "no such unit in this category");
+  return Result(Result::Status::Failed, kNoSuchUnit, "no such unit in this category", 0,
+                Result::Failure::NoSuchUnit);
 }
 
-PairConverter::PairConverter(const CategoryRecord& category, int from, int to, Options options)
+PairConverter::PairConverter(const CategoryRecord& category, int from, int to,
+                             const Options& options)
     : category_(&category), from_(from), to_(to), options_(options) {
   const int rows = static_cast<int>(category.rows.size());
   const auto position = [rows](int row) { return row == kNoUnit || (row >= 0 && row < rows); };
@@ -56,13 +82,13 @@ PairConverter::PairConverter(const CategoryRecord& category, int from, int to, O
     refusal_ = Refusal::NoSuchUnit;
   else if (!options.validdigits())
     refusal_ = Refusal::Digits;
-  else if (options.mode == Mode::Tables && !intables(category, from, to))
+  else if (options.mode() == Mode::Tables && !intables(category, from, to))
     refusal_ = Refusal::NotInTables;
   if (refusal_ != Refusal::None || from == kNoUnit || to == kNoUnit) {
-    if (refusal_ == Refusal::None && failswhole(category, options.mode)) range_ = &category.grid;
+    if (refusal_ == Refusal::None && failswhole(category, options.mode())) range_ = &category.grid;
     return;
   }
-  if (options.mode == Mode::Precise) {
+  if (options.mode() == Mode::Precise) {
     precise_ = category.precise[static_cast<size_t>(from * rows + to)];
     if (const int zero = absolutezero(category); zero >= 0) {
       // Absolute zero as the source reads it and as the destination shows it.
@@ -77,12 +103,15 @@ PairConverter::PairConverter(const CategoryRecord& category, int from, int to, O
   const UnitRow& destination = category.rows[static_cast<size_t>(to)];
   from_ = source.base, to_ = destination.base;
   fromfactor_ = source.factor, tofactor_ = destination.factor;
-  if (failswhole(category, options.mode)) range_ = &category.grid;
+  if (failswhole(category, options.mode())) range_ = &category.grid;
 }
 
 double PairConverter::number(std::string_view text) const {
-  const double value = texttonumber(text);
-  if (options_.mode == Mode::Precise) {
+  return number(texttonumber(text));
+}
+
+double PairConverter::number(double value) const {
+  if (options_.mode() == Mode::Precise) {
     if (zero_ && value < zero_->reading)
       throw RuntimeError(ErrorKind::BelowAbsoluteZero, kBelowAbsoluteZero);
     // Absolute zero as typed (-459.67 F) is absolute zero, though no double holds it exactly.
@@ -101,25 +130,52 @@ int PairConverter::write(std::string_view text, char* out) const noexcept {
       to_ == kNoUnit)
     return -1;
   try {
-    return numbertotext(number(text), options_.digits, out);
+    return numbertotext(number(text), options_.digits(), out);
   } catch (const RuntimeError&) {
     return -1;
   }
 }
 
-Result PairConverter::convert(std::string_view text) const {
+std::optional<Result> PairConverter::refused() const {
   if (refusal_ == Refusal::NoSuchUnit) return nosuchunit();
   if (refusal_ == Refusal::NotInTables) {
     const std::string_view unit = intables(*category_, from_, from_) ? shown(to_) : shown(from_);
     return Result(Result::Status::Failed, kNotInTables,
-                  quoted(unit) + " has no figure in the window's tables");
+                  quoted(unit) + " has no figure in the window's tables", 0,
+                  Result::Failure::NotInTables);
   }
   if (refusal_ == Refusal::Digits) {
     std::string message = baddigits();
     std::string description = message;
     description[0] = 'A';
-    return Result(Result::Status::Failed, std::move(description), std::move(message));
+    return Result(Result::Status::Failed, std::move(description), std::move(message), 0,
+                  Result::Failure::BadDigits);
   }
+  return std::nullopt;
+}
+
+Result PairConverter::converted(double result) const {
+  std::array<char, kNumberTextCapacity> shown;
+  const int length = numbertotext(result, options_.digits(), shown.data());
+  return Result(Result::Status::Converted, std::string(shown.data(), static_cast<size_t>(length)),
+                "", result);
+}
+
+Result PairConverter::convert(double value) const {
+  if (std::optional<Result> refusal = refused()) return *refusal;
+  if (from_ == kNoUnit || to_ == kNoUnit) return Result(Result::Status::Nothing, "", "");
+  if (std::isnan(value)) return failed("nan", RuntimeError(ErrorKind::TypeMismatch, kTypeMismatch));
+  if (std::isinf(value))
+    return failed(value < 0 ? "-inf" : "inf", RuntimeError(ErrorKind::Overflow, kOverflow));
+  try {
+    return converted(number(value));
+  } catch (const RuntimeError& error) {
+    return failed(typedtext(value), error);
+  }
+}
+
+Result PairConverter::convert(std::string_view text) const {
+  if (std::optional<Result> refusal = refused()) return *refusal;
   const auto nothing = [text] {
     return Result(Result::Status::Nothing, "", cannotconvert(text, nullptr, false));
   };
@@ -132,17 +188,14 @@ Result PairConverter::convert(std::string_view text) const {
         throw RuntimeError(ErrorKind::FloatingPoint, kFloatingPoint);
       return nothing();
     }
-    std::array<char, kNumberTextCapacity> shown;
-    const int length = numbertotext(number(text), options_.digits, shown.data());
-    return Result(Result::Status::Converted,
-                  std::string(shown.data(), static_cast<size_t>(length)));
+    return converted(number(text));
   } catch (const RuntimeError& error) {
     return failed(text, error);
   }
 }
 
 Result convert(const CategoryRecord& category, std::string_view text, int from, int to,
-               Options options) {
+               const Options& options) {
   return PairConverter(category, from, to, options).convert(text);
 }
 
@@ -157,7 +210,8 @@ int chartunits(const CategoryRecord& category) {
   return static_cast<int>(category.units.empty() ? category.rows.size() : category.units.size());
 }
 
-std::vector<Result> chart(const CategoryRecord& category, std::string_view text, Options options) {
+std::vector<Result> chart(const CategoryRecord& category, std::string_view text,
+                          const Options& options) {
   const int units = chartunits(category);
   std::vector<Result> cells;
   cells.reserve(static_cast<size_t>(units * units));

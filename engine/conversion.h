@@ -44,11 +44,13 @@ constexpr bool convertsnothing(const CategoryRecord& category, std::string_view 
 // conversion fail, with the reason.
 class PairConverter {
  public:
-  PairConverter(const CategoryRecord& category, int from, int to, Options options);
+  PairConverter(const CategoryRecord& category, int from, int to, const Options& options);
 
   // What the pair gives for `text`: its result's text, nothing (an empty text where the category
   // converts nothing, or no unit), or the failure, with the one-line message naming the text.
   Result convert(std::string_view text) const;
+  // The same for a number, as the text that reads as it would give.
+  Result convert(double value) const;
   // The same for a stream, without building a Result: a converted result's text is written into
   // `out` (kNumberTextCapacity chars) and its length returned; -1 where convert() gives none.
   int write(std::string_view text, char* out) const noexcept;
@@ -56,8 +58,12 @@ class PairConverter {
   const CategoryRecord& category() const { return *category_; }
 
  private:
-  // The pair's number for `text`; raises the runtime's error where it fails.
+  // The pair's number for `text` or for a number read; raises the runtime's error where it fails.
   double number(std::string_view text) const;
+  double number(double value) const;
+  // The result every conversion gives, where the pair refuses them all.
+  std::optional<Result> refused() const;
+  Result converted(double result) const;
 
   const CategoryRecord* category_;
   int from_, to_;
@@ -86,7 +92,7 @@ class PairConverter {
 
 // One text from row `from` to row `to`: PairConverter(category, from, to, options).convert(text).
 Result convert(const CategoryRecord& category, std::string_view text, int from, int to,
-               Options options);
+               const Options& options);
 
 // Whether the window's tables hold both rows (kNoUnit counts as held): the tables convert only
 // the listed units and their multiples, of the window's categories.
@@ -97,7 +103,8 @@ bool intables(const CategoryRecord& category, int from, int to);
 int chartunits(const CategoryRecord& category);
 
 // Every pair of chartunits() for one text, row by row.
-std::vector<Result> chart(const CategoryRecord& category, std::string_view text, Options options);
+std::vector<Result> chart(const CategoryRecord& category, std::string_view text,
+                          const Options& options);
 
 // What a position outside a category's units gives.
 Result nosuchunit();

@@ -1,26 +1,82 @@
 // The out-of-line members of the values libmerovane hands out: what the engine returns is these
 // very types.
+#include <limits>
+
 #include "engine/conversion.h"
 #include "merovane/merovane.h"
 
-namespace merovane::v0 {
+namespace merovane::v1 {
+
+namespace {
+const std::string kEmpty;
+}  // namespace
+
+struct Error::Data {
+  Kind kind;
+  std::string message;
+  std::vector<std::string> candidates, listed;
+  std::string category;
+};
 
 Error::Error(Kind kind, std::string message, std::vector<std::string> candidates,
-             std::string details)
-    : kind_(kind),
-      message_(std::move(message)),
-      candidates_(std::move(candidates)),
-      details_(std::move(details)) {}
+             std::vector<std::string> listed, std::string category)
+    : data_(std::make_shared<const Data>(Data{kind, std::move(message), std::move(candidates),
+                                              std::move(listed), std::move(category)})) {}
 
-Result::Result(Status status, std::string text, std::string message)
-    : status_(status), text_(std::move(text)), message_(std::move(message)) {}
-
-Chart::Chart(std::vector<std::string> units, std::vector<Result> cells)
-    : units_(std::move(units)), cells_(std::move(cells)), outside_(nosuchunit()) {}
-
-const Result& Chart::at(std::size_t from, std::size_t to) const {
-  if (from >= units_.size() || to >= units_.size()) return outside_;
-  return cells_[from * units_.size() + to];
+Error::Kind Error::kind() const {
+  return data_->kind;
+}
+const std::string& Error::message() const {
+  return data_->message;
+}
+const std::vector<std::string>& Error::candidates() const {
+  return data_->candidates;
+}
+const std::vector<std::string>& Error::listed() const {
+  return data_->listed;
+}
+const std::string& Error::category() const {
+  return data_->category;
 }
 
-}  // namespace merovane::v0
+std::string Error::details() const {
+  if (data_->listed.empty()) return data_->message;
+  std::string details = data_->message;
+  details.append(data_->kind == Kind::UnknownCategory ? "; the categories are:"
+                                                      : "; its units are:");
+  for (const std::string& name : data_->listed) details.append("\n").append(name);
+  return details;
+}
+
+struct Result::Data {
+  Status status;
+  Failure failure;
+  std::string text, message;
+  double value;
+};
+
+Result::Result(Status status, std::string text, std::string message, double value, Failure failure)
+    : data_(std::make_shared<const Data>(
+          Data{status, failure, std::move(text), std::move(message), value})) {}
+
+Result::Status Result::status() const {
+  return data_->status;
+}
+Result::Failure Result::failure() const {
+  return data_->failure;
+}
+const std::string& Result::text() const {
+  return data_->status == Status::Converted ? data_->text : kEmpty;
+}
+double Result::value() const {
+  return data_->status == Status::Converted ? data_->value
+                                            : std::numeric_limits<double>::quiet_NaN();
+}
+const std::string& Result::error() const {
+  return data_->status == Status::Failed ? data_->text : kEmpty;
+}
+const std::string& Result::message() const {
+  return data_->message;
+}
+
+}  // namespace merovane::v1

@@ -113,7 +113,7 @@ TEST(Precise, AChartsCellsAreItsPairs) {
             SCOPED_TRACE(std::string(category.caption) + " \"" + values[at] + "\" " +
                          std::to_string(from) + " to " + std::to_string(to));
             EXPECT_EQ(shown(convert(category, values[at], from, to, options)), cell);
-            if (from == to && options.digits == 17 && at == 4) {
+            if (from == to && options.digits() == 17 && at == 4) {
               EXPECT_EQ(cell, "0.10000000000000001");  // the value unchanged
             }
           }

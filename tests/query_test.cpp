@@ -79,9 +79,13 @@ TEST(Query, PlainTermsFollowTheMode) {
   ASSERT_TRUE(sum);
   EXPECT_EQ(sum->convert().text(), "1");
   EXPECT_EQ(sum->convert(Mode::Tables).status(), Result::Status::Failed);
-  EXPECT_NE(sum->convert(Mode::Tables).message().find("leave out --tables"), std::string::npos);
+  EXPECT_EQ(sum->convert(Mode::Tables).failure(), Result::Failure::NotInTables);
+  EXPECT_EQ(sum->convert(Mode::Tables).message(),
+            "the window's tables convert one value of one unit, not \"1 ft 0 in\"");
+  EXPECT_FALSE(sum->plain());
+  EXPECT_DOUBLE_EQ(sum->convert().value(), 1);
   EXPECT_EQ(sum->quantity(), "1 ft 0 in");
-  EXPECT_EQ(sum->pair().from(), "Feet");
+  EXPECT_EQ(sum->pair().fromname(), "Feet");
   EXPECT_EQ(sum->convert({Mode::Precise, 3}).text(), "1");
 }
 

@@ -46,12 +46,12 @@ typedef enum merovane_status {
   MEROVANE_OK = 0,
   /* A name gave no answer (a merovane_error tells which and why). */
   MEROVANE_UNKNOWN_CATEGORY = 1,
-  MEROVANE_UNKNOWN_UNIT = 2,         /* its candidates: the nearest names, maybe none */
-  MEROVANE_AMBIGUOUS = 3,            /* its candidates: a name for each unit it may mean */
-  MEROVANE_NO_COMMON_CATEGORY = 4,   /* the two units are of different categories */
-  MEROVANE_SEVERAL_CATEGORIES = 5,   /* both units are in each of its candidates: name one */
-  MEROVANE_UNREADABLE_REQUEST = 6,   /* a request with a word that has no place in it */
-  MEROVANE_NOT_IN_TABLES = 7,        /* by the tables, a unit the window's tables do not hold */
+  MEROVANE_UNKNOWN_UNIT = 2,       /* its candidates: the nearest names, maybe none */
+  MEROVANE_AMBIGUOUS = 3,          /* its candidates: a name for each unit it may mean */
+  MEROVANE_NO_COMMON_CATEGORY = 4, /* the two units are of different categories */
+  MEROVANE_SEVERAL_CATEGORIES = 5, /* both units are in each of its candidates: name one */
+  MEROVANE_UNREADABLE_REQUEST = 6, /* a request with a word that has no place in it */
+  MEROVANE_NOT_IN_TABLES = 7,      /* by the tables, a unit the window's tables do not hold */
   /* A conversion gave no result (its merovane_result's message says why). */
   MEROVANE_NOTHING = 8,              /* the category converts nothing for this text (empty) */
   MEROVANE_NOT_A_NUMBER = 9,         /* the text is no number ("Type mismatch") */
@@ -192,8 +192,7 @@ MEROVANE_C_EXPORT merovane_status merovane_pair_category(const merovane_pair* pa
                                                          merovane_category** out);
 MEROVANE_C_EXPORT merovane_status merovane_pair_from(const merovane_pair* pair,
                                                      merovane_unit** out);
-MEROVANE_C_EXPORT merovane_status merovane_pair_to(const merovane_pair* pair,
-                                                   merovane_unit** out);
+MEROVANE_C_EXPORT merovane_status merovane_pair_to(const merovane_pair* pair, merovane_unit** out);
 /* The units as they show: listed names, or a multiple's name as typed. */
 MEROVANE_C_EXPORT const char* merovane_pair_from_name(const merovane_pair* pair);
 MEROVANE_C_EXPORT const char* merovane_pair_to_name(const merovane_pair* pair);
@@ -227,8 +226,8 @@ MEROVANE_C_EXPORT merovane_status merovane_query_read(const char* text, merovane
                                                       merovane_error** error);
 /* The same in words, each of which may hold several (a command's arguments), within `category`
  * unless it is NULL. */
-MEROVANE_C_EXPORT merovane_status merovane_query_read_words(const char* const* words,
-                                                            size_t count, const char* category,
+MEROVANE_C_EXPORT merovane_status merovane_query_read_words(const char* const* words, size_t count,
+                                                            const char* category,
                                                             merovane_query** out,
                                                             merovane_error** error);
 MEROVANE_C_EXPORT void merovane_query_free(merovane_query* query);
@@ -256,8 +255,7 @@ MEROVANE_C_EXPORT merovane_status merovane_search(const char* word, merovane_mod
                                                   merovane_matches** out);
 MEROVANE_C_EXPORT void merovane_matches_free(merovane_matches* matches);
 MEROVANE_C_EXPORT size_t merovane_matches_count(const merovane_matches* matches);
-MEROVANE_C_EXPORT const char* merovane_matches_name(const merovane_matches* matches,
-                                                    size_t index);
+MEROVANE_C_EXPORT const char* merovane_matches_name(const merovane_matches* matches, size_t index);
 MEROVANE_C_EXPORT const char* merovane_matches_category(const merovane_matches* matches,
                                                         size_t index);
 MEROVANE_C_EXPORT merovane_status merovane_matches_unit(const merovane_matches* matches,
