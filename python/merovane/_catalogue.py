@@ -180,10 +180,11 @@ class Chart:
     @classmethod
     def _copy(cls, handle: object) -> Chart:
         count = _capi.merovane_chart_unit_count(handle)
-        units = tuple(decode(_capi.merovane_chart_unit(handle, index)) for index in range(count))
+        columns = range(count)
+        units = tuple(decode(_capi.merovane_chart_unit(handle, index)) for index in columns)
         cells = tuple(
-            tuple(copy_result(_capi.merovane_chart_cell(handle, row, column)) for column in range(count))
-            for row in range(count)
+            tuple(copy_result(_capi.merovane_chart_cell(handle, row, column)) for column in columns)
+            for row in columns
         )
         return cls(units, cells)
 

@@ -132,7 +132,8 @@ class Query(Owned):
 
     @classmethod
     def read(cls, text: str) -> Query:
-        return cls._adopt(found(_capi.QueryP, _capi.merovane_query_read, encode(text, "the request")))
+        request = encode(text, "the request")
+        return cls._adopt(found(_capi.QueryP, _capi.merovane_query_read, request))
 
     @property
     def quantity(self) -> str:

@@ -60,7 +60,10 @@ def decode(text: bytes | None) -> str:
     return text.decode("utf-8", errors="replace") if text else ""
 
 
-def strings(handle: Any, count: Callable[[Any], int], item: Callable[[Any, int], bytes]) -> list[str]:
+def strings(
+    handle: Any, count: Callable[[Any], int], item: Callable[[Any, int], bytes | None]
+) -> list[str]:
+    """The strings a count and an item function give, copied."""
     return [decode(item(handle, index)) for index in range(count(handle))]
 
 
