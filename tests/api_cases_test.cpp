@@ -145,4 +145,12 @@ TEST(ApiCases, OptionsOfAnOlderProgramKeepTheirMeaning) {
   EXPECT_EQ(Pair::find("in", "ft")->convert("12", {Mode::Tables, 3}).text(), "1");
 }
 
+#ifndef NDEBUG
+TEST(ApiCasesDeathTest, ReachingIntoAFailedFoundIsAsserted) {
+  const auto unknown = Pair::find("zzzzzz", "m");
+  EXPECT_DEATH(static_cast<void>(unknown->category()), "holds no value");
+  EXPECT_DEATH(static_cast<void>(Pair::find("ft", "m").error()), "holds a value");
+}
+#endif
+
 }  // namespace
