@@ -133,6 +133,28 @@ merovane_status answer(const Found<T>& found, Handle** out, merovane_error** err
   return MEROVANE_OK;
 }
 
+// The handle `make` gives of another's value, in *out; refused where either is NULL.
+template <class From, class Handle, class Make>
+merovane_status derive(const From* from, Handle** out, Make make) {
+  return guarded([&] {
+    if (from == nullptr || out == nullptr) return MEROVANE_INVALID_ARGUMENT;
+    *out = make(*from);
+    return MEROVANE_OK;
+  });
+}
+
+// The handle of element `index` of the list `list` gives of another's value, in *out.
+template <class From, class Handle, class List, class Make>
+merovane_status deriveat(const From* from, size_t index, Handle** out, List list, Make make) {
+  return guarded([&] {
+    if (from == nullptr || out == nullptr) return MEROVANE_INVALID_ARGUMENT;
+    const auto& all = list(*from);
+    if (index >= all.size()) return MEROVANE_INVALID_ARGUMENT;
+    *out = make(all[index]);
+    return MEROVANE_OK;
+  });
+}
+
 Options optionsof(const merovane_options* options) {
   return options == nullptr ? Options{} : options->options;
 }
@@ -364,13 +386,9 @@ size_t merovane_category_unit_count(const merovane_category* category) {
 
 merovane_status merovane_category_unit(const merovane_category* category, size_t index,
                                        merovane_unit** out) {
-  return guarded([&] {
-    if (category == nullptr || out == nullptr) return MEROVANE_INVALID_ARGUMENT;
-    const std::vector<Unit> units = category->category.units();
-    if (index >= units.size()) return MEROVANE_INVALID_ARGUMENT;
-    *out = unithandle(units[index]);
-    return MEROVANE_OK;
-  });
+  return deriveat(
+      category, index, out, [](const merovane_category& of) { return of.category.units(); },
+      unithandle);
 }
 
 merovane_status merovane_category_chart(const merovane_category* category, const char* value,
@@ -416,11 +434,8 @@ const char* merovane_unit_othername(const merovane_unit* unit, size_t index) {
 }
 
 merovane_status merovane_unit_category(const merovane_unit* unit, merovane_category** out) {
-  return guarded([&] {
-    if (unit == nullptr || out == nullptr) return MEROVANE_INVALID_ARGUMENT;
-    *out = categoryhandle(unit->unit.category());
-    return MEROVANE_OK;
-  });
+  return derive(unit, out,
+                [](const merovane_unit& of) { return categoryhandle(of.unit.category()); });
 }
 
 const char* merovane_unit_definition(const merovane_unit* unit) {
@@ -445,13 +460,8 @@ size_t merovane_unit_multiple_count(const merovane_unit* unit) {
 
 merovane_status merovane_unit_multiple(const merovane_unit* unit, size_t index,
                                        merovane_unit** out) {
-  return guarded([&] {
-    if (unit == nullptr || out == nullptr) return MEROVANE_INVALID_ARGUMENT;
-    const std::vector<Unit> multiples = unit->unit.multiples();
-    if (index >= multiples.size()) return MEROVANE_INVALID_ARGUMENT;
-    *out = unithandle(multiples[index]);
-    return MEROVANE_OK;
-  });
+  return deriveat(
+      unit, index, out, [](const merovane_unit& of) { return of.unit.multiples(); }, unithandle);
 }
 
 const char* merovane_unit_factor(const merovane_unit* unit) {
@@ -472,27 +482,16 @@ void merovane_pair_free(merovane_pair* pair) {
 }
 
 merovane_status merovane_pair_category(const merovane_pair* pair, merovane_category** out) {
-  return guarded([&] {
-    if (pair == nullptr || out == nullptr) return MEROVANE_INVALID_ARGUMENT;
-    *out = categoryhandle(pair->pair.category());
-    return MEROVANE_OK;
-  });
+  return derive(pair, out,
+                [](const merovane_pair& of) { return categoryhandle(of.pair.category()); });
 }
 
 merovane_status merovane_pair_from(const merovane_pair* pair, merovane_unit** out) {
-  return guarded([&] {
-    if (pair == nullptr || out == nullptr) return MEROVANE_INVALID_ARGUMENT;
-    *out = unithandle(pair->pair.from());
-    return MEROVANE_OK;
-  });
+  return derive(pair, out, [](const merovane_pair& of) { return unithandle(of.pair.from()); });
 }
 
 merovane_status merovane_pair_to(const merovane_pair* pair, merovane_unit** out) {
-  return guarded([&] {
-    if (pair == nullptr || out == nullptr) return MEROVANE_INVALID_ARGUMENT;
-    *out = unithandle(pair->pair.to());
-    return MEROVANE_OK;
-  });
+  return derive(pair, out, [](const merovane_pair& of) { return unithandle(of.pair.to()); });
 }
 
 const char* merovane_pair_from_name(const merovane_pair* pair) {
@@ -586,11 +585,7 @@ void merovane_query_free(merovane_query* query) {
 }
 
 merovane_status merovane_query_pair(const merovane_query* query, merovane_pair** out) {
-  return guarded([&] {
-    if (query == nullptr || out == nullptr) return MEROVANE_INVALID_ARGUMENT;
-    *out = pairhandle(query->query.pair());
-    return MEROVANE_OK;
-  });
+  return derive(query, out, [](const merovane_query& of) { return pairhandle(of.query.pair()); });
 }
 
 const char* merovane_query_quantity(const merovane_query* query) {
@@ -654,12 +649,10 @@ const char* merovane_matches_category(const merovane_matches* matches, size_t in
 
 merovane_status merovane_matches_unit(const merovane_matches* matches, size_t index,
                                       merovane_unit** out) {
-  return guarded([&] {
-    if (matches == nullptr || out == nullptr || index >= matches->matches.size())
-      return MEROVANE_INVALID_ARGUMENT;
-    *out = unithandle(matches->matches[index].unit());
-    return MEROVANE_OK;
-  });
+  return deriveat(
+      matches, index, out,
+      [](const merovane_matches& of) -> const std::vector<Match>& { return of.matches; },
+      [](const Match& match) { return unithandle(match.unit()); });
 }
 
 }  // extern "C"

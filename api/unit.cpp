@@ -48,13 +48,11 @@ std::string Unit::exact() const {
 double Unit::value() const {
   if (exact().empty()) return std::numeric_limits<double>::quiet_NaN();
   // The exact ratio to the reference unit's row, rounded once when the data was built.
-  const size_t rows = category_->rows.size();
-  for (size_t reference = 0; reference < rows; ++reference) {
-    const UnitRow& row = category_->rows[reference];
-    if (row.size == "1" && row.offset == "0" && !row.reciprocal)
-      return category_->precise[static_cast<size_t>(EngineAccess::rowof(*this)) * rows + reference]
-          .apply(1);
-  }
+  if (const int reference = referencerow(*category_); reference >= 0)
+    return category_
+        ->precise[static_cast<size_t>(EngineAccess::rowof(*this)) * category_->rows.size() +
+                  static_cast<size_t>(reference)]
+        .apply(1);
   return std::strtod(std::string(row_->exactsize).c_str(), nullptr);
 }
 

@@ -56,17 +56,20 @@ std::string typedtext(double value) {
 // The row every other row of an affine category (a temperature scale) is counted from: its
 // reading of zero is absolute zero. -1 in a category of sizes alone.
 int absolutezero(const CategoryRecord& category) {
-  bool affine = false;
-  int zero = -1;
-  for (size_t row = 0; row < category.rows.size(); ++row) {
-    const UnitRow& unit = category.rows[row];
-    affine = affine || unit.offset != "0";
-    if (unit.size == "1" && unit.offset == "0") zero = static_cast<int>(row);
-  }
-  return affine ? zero : -1;
+  for (const UnitRow& unit : category.rows)
+    if (unit.offset != "0") return referencerow(category);
+  return -1;
 }
 
 }  // namespace
+
+int referencerow(const CategoryRecord& category) {
+  for (size_t row = 0; row < category.rows.size(); ++row) {
+    const UnitRow& unit = category.rows[row];
+    if (unit.size == "1" && unit.offset == "0" && !unit.reciprocal) return static_cast<int>(row);
+  }
+  return -1;
+}
 
 Result nosuchunit() {
   return Result(Result::Status::Failed, kNoSuchUnit, "no such unit in this category", 0,

@@ -106,6 +106,10 @@ int chartunits(const CategoryRecord& category);
 std::vector<Result> chart(const CategoryRecord& category, std::string_view text,
                           const Options& options);
 
+// The row of the category's reference unit (size 1, no offset, not a reciprocal reading); -1 if
+// no row is it.
+int referencerow(const CategoryRecord& category);
+
 // What a position outside a category's units gives.
 Result nosuchunit();
 
