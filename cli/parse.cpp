@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <charconv>
+#include <iterator>
 
 #include "api/quote.h"
 #include "cli/request.h"
@@ -90,6 +92,61 @@ std::variant<Request, UsageError> withpositionals(Request request,
   return request;
 }
 
+// Every option: its long name, its letter if it has one, and whether it takes a value.
+struct OptionSpec {
+  std::string_view name;
+  char letter;
+  bool takesvalue;
+};
+constexpr OptionSpec kOptions[] = {
+    {"--help", 'h', false}, {"--version", 'v', false}, {"--precise", 'p', false},
+    {"--tables", 0, false}, {"--digits", 0, true},     {"--search", 0, true},
+    {"--list", 0, false},   {"--grid", 0, false},
+};
+
+// An option as one argument gives it, with its value if written "--name=value".
+struct Given {
+  const OptionSpec* option;
+  std::optional<std::string> value;
+};
+
+// The options of one argument: "--name", a unique beginning of one ("--prec"), "--name=value",
+// or letters of options that take no value, one or several ("-p", "-ph").
+std::variant<std::vector<Given>, UsageError> optionsof(const std::string& argument) {
+  const UsageError unknown{"unknown option " + quoted(argument)};
+  if (argument.compare(0, 2, "--") != 0) {
+    std::vector<Given> given;
+    for (const char letter : std::string_view(argument).substr(1)) {
+      const auto* option =
+          std::find_if(std::begin(kOptions), std::end(kOptions),
+                       [letter](const OptionSpec& o) { return o.letter == letter; });
+      if (option == std::end(kOptions) || option->takesvalue) return unknown;
+      given.push_back({option, std::nullopt});
+    }
+    return given;
+  }
+  const size_t equals = argument.find('=');
+  const std::string_view name = std::string_view(argument).substr(0, equals);
+  std::vector<const OptionSpec*> begun;
+  for (const OptionSpec& option : kOptions) {
+    if (option.name == name) {
+      begun = {&option};
+      break;
+    }
+    if (option.name.substr(0, name.size()) == name) begun.push_back(&option);
+  }
+  if (begun.empty()) return unknown;
+  if (begun.size() > 1) {
+    std::string message = "ambiguous option " + quoted(argument) + ":";
+    for (const OptionSpec* option : begun)
+      message += std::string(option == begun.front() ? " " : " or ") + std::string(option->name);
+    return UsageError{message};
+  }
+  if (equals == std::string::npos) return std::vector<Given>{{begun.front(), std::nullopt}};
+  if (!begun.front()->takesvalue) return unknown;
+  return std::vector<Given>{{begun.front(), argument.substr(equals + 1)}};
+}
+
 }  // namespace
 
 std::variant<Conversion, UsageError> parseconversion(const std::vector<std::string>& words) {
@@ -135,49 +192,42 @@ std::variant<Request, UsageError> parse(const std::vector<std::string>& argument
                    arguments.end());
       break;
     }
-    // --digits N and --digits=N, --search WORD and --search=WORD
-    const size_t equals = argument.find('=');
-    const std::string name = argument.substr(0, equals);
-    std::optional<std::string> value;
-    if (name == "--digits" || name == "--search") {
-      if (equals != std::string::npos)
-        value = argument.substr(equals + 1);
-      else if (at + 1 < arguments.size())
-        value = arguments[++at];
-    } else if (equals != std::string::npos) {
-      return UsageError{"unknown option " + quoted(argument)};
+    auto given = optionsof(argument);
+    if (auto* error = std::get_if<UsageError>(&given)) return *error;
+    for (auto [option, value] : std::get<std::vector<Given>>(given)) {
+      // --digits N and --search WORD: the value is the next argument unless written with "=".
+      if (option->takesvalue && !value && at + 1 < arguments.size()) value = arguments[++at];
+      const std::string_view name = option->name;
+      std::optional<UsageError> error;
+      if (name == "--help") {
+        request.action = Action::Help;  // whatever else the call holds, as GNU tools do
+        return request;
+      } else if (name == "--version") {
+        request.action = Action::Version;
+        return request;
+      } else if (name == "--precise") {
+        // The definitions are the default: kept for the scripts that ask for them.
+      } else if (name == "--tables") {
+        request.mode = Mode::Tables;
+      } else if (name == "--digits") {
+        const std::string range =
+            std::to_string(Options::kFewestDigits) + " to " + std::to_string(Options::kMostDigits);
+        if (!value) return UsageError{"--digits needs a number from " + range};
+        request.digits = digitsof(*value);
+        if (!request.digits)
+          return UsageError{"--digits takes a whole number from " + range + ", not " +
+                            quoted(*value)};
+      } else if (name == "--search") {
+        if (!value || value->empty()) return UsageError{"--search needs a word to look for"};
+        request.word = *value;
+        error = setaction(Action::Search, name);
+      } else if (name == "--list") {
+        error = setaction(Action::ListCategories, name);
+      } else if (name == "--grid") {
+        error = setaction(Action::Grid, name);
+      }
+      if (error) return *error;
     }
-    std::optional<UsageError> error;
-    if (name == "-h" || name == "--help") {
-      request.action = Action::Help;  // whatever else the call holds, as GNU tools do
-      return request;
-    } else if (name == "-v" || name == "--version") {
-      request.action = Action::Version;
-      return request;
-    } else if (name == "-p" || name == "--precise") {
-      // The definitions are the default: kept for the scripts that ask for them.
-    } else if (name == "--tables") {
-      request.mode = Mode::Tables;
-    } else if (name == "--digits") {
-      const std::string range =
-          std::to_string(Options::kFewestDigits) + " to " + std::to_string(Options::kMostDigits);
-      if (!value) return UsageError{"--digits needs a number from " + range};
-      request.digits = digitsof(*value);
-      if (!request.digits)
-        return UsageError{"--digits takes a whole number from " + range + ", not " +
-                          quoted(*value)};
-    } else if (name == "--search") {
-      if (!value || value->empty()) return UsageError{"--search needs a word to look for"};
-      request.word = *value;
-      error = setaction(Action::Search, name);
-    } else if (name == "--list") {
-      error = setaction(Action::ListCategories, name);
-    } else if (name == "--grid") {
-      error = setaction(Action::Grid, name);
-    } else {
-      return UsageError{"unknown option " + quoted(argument)};
-    }
-    if (error) return *error;
   }
   return withpositionals(request, words);
 }

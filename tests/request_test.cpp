@@ -60,6 +60,14 @@ TEST(Request, EveryFormOfCall) {
       {{"--search", "mile"}, search},
       {{"--search=mile"}, search},
       {{"-p", "-", "--digits", "17"}, preciselines},
+      // Long options by a unique beginning, letters combined.
+      {{"--prec", "12", "in", "ft"}, precise},
+      {{"--dig", "3", "Length", "-", "mi", "km"}, digits},
+      {{"Length", "-", "--d=3", "mi", "km"}, digits},
+      {{"--se=mile"}, search},
+      {{"-ph"}, request(Action::Help)},
+      {{"-pv", "1", "m", "ft"}, request(Action::Version)},
+      {{"-pp", "-", "--dig=17"}, preciselines},
   };
   for (const Case& c : cases) {
     const auto parsed = parse(c.arguments);
@@ -95,6 +103,9 @@ TEST(Request, EveryUsageError) {
       {{"-x", "1", "m", "ft"}, "unknown option \"-x\""},
       {{"--list=Length"}, "unknown option \"--list=Length\""},
       {{"-inf", "C", "F"}, "unknown option \"-inf\""},
+      {{"-px", "1", "m", "ft"}, "unknown option \"-px\""},
+      {{"--prec=1", "1", "m", "ft"}, "unknown option \"--prec=1\""},
+      {{"--lists"}, "unknown option \"--lists\""},
       {{"1", "m", "ft", "--digits"}, "--digits needs a number from 1 to 17"},
       {{"--digits", "0", "1", "m", "ft"}, "--digits takes a whole number from 1 to 17, not \"0\""},
       {{"--digits", "18", "1", "m", "ft"},
