@@ -1,6 +1,8 @@
 #include "cli/convert.h"
 
-#include <iostream>
+#include <istream>
+#include <ostream>
+#include <sstream>
 
 #include "api/quote.h"
 #include "cli/fdstream.h"
@@ -222,7 +224,8 @@ int runconvert(const std::vector<std::string>& arguments, std::istream& in, std:
 }
 
 int runconvert(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-  return runconvert(arguments, std::cin, out, err);
+  std::istringstream nothing;
+  return runconvert(arguments, nothing, out, err);
 }
 
 int runprogram(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,

@@ -13,7 +13,7 @@ namespace merovane {
 // failed, 2 a wrong call.
 int runconvert(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
                std::ostream& err);
-// The same on the process's standard input.
+// The same with nothing on standard input.
 int runconvert(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 
 // Runs the tool as main does: runconvert, then a check that all of the output was written; when

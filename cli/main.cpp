@@ -1,4 +1,5 @@
-#include <iostream>
+#include <istream>
+#include <ostream>
 #include <string>
 #include <vector>
 
