@@ -31,29 +31,40 @@ _arguments -s -S -C : \
   '*: :->positionals' && ret=0
 [[ $state == positionals ]] || return ret
 
-# words holds the whole command line.
+# words holds the whole command line. The program takes a long option shortened while it stays
+# one (--dig), which _arguments does not know; no two share a letter.
 local -a positionals
-local word ended=0 skip=0
+local word option action ended=0 skip=0
 for word in "${(@Q)words[2,CURRENT-1]}"; do
   if ((skip)); then
     skip=0
+    continue
   elif ((ended)) || [[ $word != -?* || $word == -[0-9.]* ]]; then
     positionals+=("$word")
-  elif [[ $word == -- ]]; then
-    ended=1
-  elif [[ $word == --digits || $word == --search ]]; then
-    skip=1
+    continue
   fi
+  for option in --help --version --precise --tables --digits --search --list --grid; do
+    [[ $word == --?* && $option == ${word%%=*}* ]] && word=$option${word#${word%%=*}}
+  done
+  case $word in
+    --) ended=1 ;;
+    --digits) skip=1 ;;
+    --search) skip=1 action=search ;;
+    --search=*) action=search ;;
+    --list | --grid) action=${action:-${word#--}} ;;
+    -h | --help | -v | --version) action=finished ;;
+  esac
 done
 # The argument of --digits or --search: nothing to offer.
 ((skip)) && return ret
 local count=$#positionals
-if ((${+opt_args[--list]} || ${+opt_args[--grid]})); then
-  ((count == 0)) && _wanted categories expl category compadd "${match[@]}" -a categories && ret=0
-  return ret
-fi
-(( ${+opt_args[--search]} || ${+opt_args[-h]} || ${+opt_args[--help]} || ${+opt_args[-v]} ||
-  ${+opt_args[--version]} )) && return ret
+case $action in
+  list | grid)
+    ((count == 0)) && _wanted categories expl category compadd "${match[@]}" -a categories &&
+      ret=0
+    return ret ;;
+  search | finished) return ret ;;
+esac
 # The category, found by its caption ignoring case.
 local -a captions=("${(@L)categories}")
 local category=${captions[(Ie)${(L)positionals[1]}]} i

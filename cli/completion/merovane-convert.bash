@@ -40,7 +40,7 @@ _merovane_convert_categories() {
 _merovane_convert() {
   # Bytes, whatever the terminal's locale: a symbol's µ matches as typed and lower case is ASCII's.
   local LC_ALL=C
-  local cword=$COMP_CWORD cur lowered word action="" ended=0 quoted=0 i
+  local cword=$COMP_CWORD cur lowered word option action="" ended=0 quoted=0 i
   local -a positionals=()
   COMPREPLY=()
   # The words before the one completed. bash splits --digits=3 into three words.
@@ -51,6 +51,10 @@ _merovane_convert() {
       positionals+=("$word")
       continue
     fi
+    # The program takes a long option shortened while it stays one (--dig); none share a letter.
+    for option in --help --version --precise --tables --digits --search --list --grid; do
+      [[ $word == --?* && $option == "${word%%=*}"* ]] && word=$option${word#"${word%%=*}"}
+    done
     case $word in
       --) ended=1 ;;
       --digits | --search)

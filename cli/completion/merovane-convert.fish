@@ -23,6 +23,13 @@ function __merovane_convert_positional
         else if test $ended = 1; or not string match -qr -- '^-[^0-9.]' $word
             set -a positionals $word
         else
+            # The program takes a long option shortened while it stays one (--dig); no two
+            # share a letter.
+            set -l name (string replace -r '=.*' '' -- $word)
+            set -l option (string match -- "$name*" --help --version --precise --tables \
+                --digits --search --list --grid)
+            string match -q -- '--?*' $name; and set -q option[1]
+            and set word $option(string replace -- $name '' $word)
             switch $word
                 case --
                     set ended 1
