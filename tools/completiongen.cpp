@@ -1,9 +1,12 @@
-// merovane-completiongen BASH_FILE ZSH_FILE: writes merovane-convert's completion scripts for
-// bash and zsh from the unit data, so they offer exactly the categories, units, names and
-// symbols the program takes.
-#include <algorithm>
+// merovane-completiongen SHELL BODY OUT: writes merovane-convert's completion script for SHELL
+// (bash, zsh or fish): the unit data as the shell's own arrays, then BODY, the shell's code that
+// reads them (cli/completion/). Every word is quoted here once, so that no shell quotes a word
+// while it completes.
+#include <cmath>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,168 +16,232 @@
 namespace merovane {
 namespace {
 
-constexpr std::string_view kOptions[] = {"--grid", "--list", "--search", "--help", "--version"};
+std::string lowered(std::string_view word) {
+  std::string out(word);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
+}
 
-// A word in single quotes, as both shells read it.
+// "1000", "0.001" or "1048576": the factor of an SI or IEC prefix.
+bool prefixfactor(std::string_view factor) {
+  const std::string text(factor);
+  if (text.find_first_not_of("0123456789.") != std::string::npos) return false;
+  if (text.find_first_not_of('0', 1) == std::string::npos && text[0] == '1') return true;
+  if (text.starts_with("0.") && text.find_first_not_of('0', 2) == text.size() - 1 &&
+      text.back() == '1')
+    return true;
+  int exponent = 0;
+  return std::frexp(std::strtold(text.c_str(), nullptr), &exponent) == 0.5L &&
+         (exponent - 1) % 10 == 0 && exponent > 1;
+}
+
+// A multiple a prefix makes of another row: kWh is "1000 Wh", Qm "1E30 m", Zib "2^70 b". The
+// window's listed units are never one, whatever their names (km is Kilometers).
+bool prefixedform(const UnitRow& row) {
+  if (!row.listed.empty() || row.symbols.empty()) return false;
+  const size_t space = row.definition.find(' ');
+  if (space == std::string_view::npos) return false;
+  const std::string_view base = row.definition.substr(space + 1);
+  const std::string_view symbol = row.symbols.front();
+  return prefixfactor(row.definition.substr(0, space)) &&
+         base.find(' ') == std::string_view::npos && symbol.size() > base.size() &&
+         symbol.ends_with(base);
+}
+
+// What a category's units answer to: first the words offered before anything is typed (each
+// listed name, and each symbol of a unit that is no prefixed form; the first name of a unit
+// without a symbol), then every other name, symbol and name for several units.
+struct UnitWords {
+  std::string_view caption;
+  std::vector<std::string_view> words;
+  size_t first = 0;  // how many are offered before anything is typed
+};
+
+void add(std::vector<std::string_view>& words, std::string_view word) {
+  for (const std::string_view each : words)
+    if (each == word) return;
+  words.push_back(word);
+}
+
+UnitWords unitwords(const CategoryRecord& category) {
+  UnitWords out{category.caption, {}, 0};
+  for (const UnitRow& row : category.rows) {
+    if (prefixedform(row)) continue;
+    if (!row.listed.empty()) add(out.words, row.listed);
+    for (const std::string_view symbol : row.symbols) add(out.words, symbol);
+    if (row.listed.empty() && row.symbols.empty()) add(out.words, row.names.front());
+  }
+  out.first = out.words.size();
+  for (const UnitRow& row : category.rows) {
+    if (!row.listed.empty()) add(out.words, row.listed);
+    for (const std::string_view symbol : row.symbols) add(out.words, symbol);
+    for (const std::string_view name : row.names) add(out.words, name);
+  }
+  for (const AmbiguousName& name : category.ambiguous) add(out.words, name.text);
+  return out;
+}
+
+// A word in single quotes, as bash and zsh read it.
 std::string singlequoted(std::string_view word) {
   std::string out = "'";
   for (const char c : word) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
   return out + "'";
 }
 
-// Everything a unit of `category` answers to: its listed names, then each row's symbols and
-// names (the listed units', then the multiples'), and the names that stand for several of its
-// units (once each).
-std::vector<std::string_view> unitwords(const CategoryRecord& category) {
-  std::vector<std::string_view> words(category.units.begin(), category.units.end());
-  for (const UnitRow& row : category.rows) {
-    words.insert(words.end(), row.symbols.begin(), row.symbols.end());
-    words.insert(words.end(), row.names.begin(), row.names.end());
+// A word in single quotes, as fish reads it: a backslash escapes a quote and itself.
+std::string fishquoted(std::string_view word) {
+  std::string out = "'";
+  for (const char c : word) {
+    if (c == '\'' || c == '\\') out += '\\';
+    out += c;
   }
-  for (const AmbiguousName& name : category.ambiguous)
-    if (std::find(words.begin(), words.end(), name.text) == words.end()) words.push_back(name.text);
-  return words;
+  return out + "'";
 }
 
-template <class Words>
-std::string array(const Words& words) {
-  std::string out = "(";
-  for (std::string_view word : words) out += "\n  " + singlequoted(word);
-  return out + "\n)";
-}
-
-std::vector<std::string_view> captions() {
-  std::vector<std::string_view> list;
-  for (const CategoryRecord& category : categories()) list.push_back(category.caption);
-  return list;
-}
-
-// One array of every category's units, declared as `declaration` PREFIX0, PREFIX1, ... in the
-// categories' order.
-std::string unitarrays(std::string_view declaration, std::string_view prefix) {
+// A word as bash puts it on the command line: every character the shell would read otherwise
+// after a backslash; other bytes (µ, °) as they are, whatever the locale.
+std::string backslashed(std::string_view word) {
+  static constexpr std::string_view kPlain =
+      "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_-+./,:@%^";
   std::string out;
-  int index = 0;
-  for (const CategoryRecord& category : categories())
-    out += std::string(declaration) + std::string(prefix) + std::to_string(index++) + "=" +
-           array(unitwords(category)) + "\n";
+  for (const char c : word) {
+    if (static_cast<unsigned char>(c) < 0x80 && kPlain.find(c) == std::string_view::npos)
+      out += '\\';
+    out += c;
+  }
   return out;
 }
 
-void writebash(std::ostream& out) {
-  out << "# bash completion for merovane-convert, generated from its unit data.\n"
-      << "_merovane_convert_options=" << array(kOptions) << "\n"
-      << "_merovane_convert_categories=" << array(captions()) << "\n"
-      << unitarrays("", "_merovane_convert_units") << R"sh(
-# The word as typed, without its quotes and backslashes.
-_merovane_convert_dequote() {
-  local word=${1//\\/}
-  word=${word#[\"\']}
-  REPLY=${word%[\"\']}
+// A word ahead of a description in zsh's _describe, which ends it at the first unescaped colon.
+std::string describable(std::string_view word) {
+  std::string out;
+  for (const char c : word) {
+    if (c == ':' || c == '\\') out += '\\';
+    out += c;
+  }
+  return out;
 }
 
-# Whether word $1 is, ignoring case, one of the words after it.
-_merovane_convert_holds() {
-  local word=${1,,} each
-  shift
-  for each; do [[ ${each,,} == "$word" ]] && return 0; done
-  return 1
+// One word a line, each after `separator`.
+template <class Quote>
+std::string list(const std::vector<std::string_view>& words, Quote quote,
+                 std::string_view separator = "\n  ") {
+  std::string out;
+  for (const std::string_view word : words) out += std::string(separator) + quote(word);
+  return out;
 }
 
-# The position of category $1 (ignoring case) in the categories, or -1.
-_merovane_convert_category() {
-  local i
-  for i in "${!_merovane_convert_categories[@]}"; do
-    if [[ ${_merovane_convert_categories[i],,} == "${1,,}" ]]; then REPLY=$i; return; fi
-  done
-  REPLY=-1
+std::vector<UnitWords> allunits() {
+  std::vector<UnitWords> all;
+  for (const CategoryRecord& category : categories()) all.push_back(unitwords(category));
+  return all;
 }
 
-_merovane_convert() {
-  local cword=$COMP_CWORD first cur category i
-  local -a candidates=()
-  _merovane_convert_dequote "${COMP_WORDS[cword]}"; cur=$REPLY
-  _merovane_convert_dequote "${COMP_WORDS[1]}"; first=$REPLY
-  _merovane_convert_category "$first"; category=$REPLY
-  if ((cword == 1)); then
-    candidates=("${_merovane_convert_options[@]}" "${_merovane_convert_categories[@]}")
-  elif ((cword == 2)) && [[ $first == --list || $first == --grid ]]; then
-    candidates=("${_merovane_convert_categories[@]}")
-  elif ((category >= 0 && (cword == 3 || cword == 4))); then
-    eval 'candidates=("${_merovane_convert_units'"$category"'[@]}")'
-  elif ((category < 0 && (cword == 2 || cword == 3))) && [[ $first != --* ]]; then
-    # After a unit, the units of the categories that hold it; all of them if none does.
-    local unit="" pass
-    ((cword == 3)) && { _merovane_convert_dequote "${COMP_WORDS[2]}"; unit=$REPLY; }
-    for pass in held all; do
-      for ((i = 0; i < ${#_merovane_convert_categories[@]}; ++i)); do
-        eval 'local -a words=("${_merovane_convert_units'"$i"'[@]}")'
-        [[ $pass == all || -z $unit ]] || _merovane_convert_holds "$unit" "${words[@]}" || continue
-        candidates+=("${words[@]}")
-      done
-      ((${#candidates[@]} > 0)) && break
-    done
-  fi
-  COMPREPLY=()
-  local candidate quoted=0
-  # Inside an opened quote the shell keeps the quote: the words go in as they are.
-  [[ ${COMP_WORDS[cword]} == [\"\']* ]] && quoted=1
-  for candidate in "${candidates[@]}"; do
-    [[ ${candidate,,} == "${cur,,}"* ]] || continue
-    if ((quoted)); then COMPREPLY+=("$candidate"); else COMPREPLY+=("$(printf '%q' "$candidate")"); fi
-  done
-}
-complete -F _merovane_convert merovane-convert
-)sh";
+std::vector<std::string_view> captions(const std::vector<UnitWords>& units) {
+  std::vector<std::string_view> out;
+  for (const UnitWords& category : units) out.push_back(category.caption);
+  return out;
 }
 
-void writezsh(std::ostream& out) {
-  out << "#compdef merovane-convert\n"
-      << "# zsh completion for merovane-convert, generated from its unit data.\n"
-      << "local -a options=" << array(kOptions) << "\n"
-      << "local -a categories=" << array(captions()) << "\n"
-      << unitarrays("local -a ", "units") << R"sh(
-local first=${(Q)words[2]} category=0 i
-for ((i = 1; i <= $#categories; ++i)); do
-  [[ ${(L)categories[i]} == ${(L)first} ]] && category=$i
-done
-# Names match ignoring case, as the program takes them.
-local -a match=(-M 'm:{a-zA-Z}={A-Za-z}')
-if ((CURRENT == 2)); then
-  compadd "${match[@]}" -a options categories
-elif ((CURRENT == 3)) && [[ $first == --list || $first == --grid ]]; then
-  compadd "${match[@]}" -a categories
-elif ((category > 0 && (CURRENT == 4 || CURRENT == 5))); then
-  compadd "${match[@]}" -a units$((category - 1))
-elif ((category == 0 && (CURRENT == 3 || CURRENT == 4))) && [[ $first != --* ]]; then
-  # After a unit, the units of the categories that hold it; all of them if none does.
-  local unit=${(L)${(Q)words[3]}} array
-  local -a held lowered
-  for ((i = 0; i < $#categories; ++i)); do
-    array=units$i
-    lowered=("${(@L)${(@P)array}}")
-    ((CURRENT == 4 && ${lowered[(Ie)$unit]} == 0)) || held+=($i)
-  done
-  ((${#held} > 0)) || for ((i = 0; i < $#categories; ++i)); do held+=($i); done
-  for i in $held; do compadd "${match[@]}" -a units$i; done
-fi
-)sh";
+std::string firstcounts(const std::vector<UnitWords>& units) {
+  std::string out;
+  for (const UnitWords& category : units) out += " " + std::to_string(category.first);
+  return out;
+}
+
+// The categories that hold each word, by the word: one index after another.
+using Holders = std::vector<std::pair<std::string, std::string>>;
+
+void hold(Holders& holders, std::string key, const std::string& index) {
+  auto found = holders.begin();
+  while (found != holders.end() && found->first != key) ++found;
+  if (found == holders.end())
+    holders.emplace_back(std::move(key), index);
+  else if (found->second != index && !found->second.ends_with(" " + index))
+    found->second += " " + index;
+}
+
+std::string bashmap(std::string_view name, const Holders& holders) {
+  std::string out = "declare -gA " + std::string(name) + "=(";
+  for (const auto& [word, indices] : holders)
+    out += "\n  [" + singlequoted(word) + "]=" + singlequoted(indices);
+  return out + "\n)\n";
+}
+
+// Arrays of each category's words, raw and as typed; the first counts; and the categories that
+// hold each word, by the word as written and in lower case.
+void writebash(std::ostream& out, const std::vector<UnitWords>& units) {
+  const auto raw = [](std::string_view word) { return singlequoted(word); };
+  const auto typed = [](std::string_view word) { return singlequoted(backslashed(word)); };
+  out << "_merovane_convert_categories=(" << list(captions(units), raw) << "\n)\n"
+      << "_merovane_convert_typed_categories=(" << list(captions(units), typed) << "\n)\n"
+      << "_merovane_convert_firsts=(" << firstcounts(units) << " )\n";
+  Holders written, lower;
+  for (size_t index = 0; index < units.size(); ++index) {
+    const std::string number = std::to_string(index);
+    out << "_merovane_convert_units" << number << "=(" << list(units[index].words, raw) << "\n)\n"
+        << "_merovane_convert_typed" << number << "=(" << list(units[index].words, typed)
+        << "\n)\n";
+    for (const std::string_view word : units[index].words) {
+      hold(written, std::string(word), number);
+      hold(lower, lowered(word), number);
+    }
+  }
+  out << bashmap("_merovane_convert_holders", written)
+      << bashmap("_merovane_convert_lowered_holders", lower);
+}
+
+// Each category's words with the category as their description, for _describe.
+void writezsh(std::ostream& out, const std::vector<UnitWords>& units) {
+  out << "local -a categories=(" << list(captions(units), singlequoted) << "\n)\n"
+      << "local -a firsts=(" << firstcounts(units) << " )\n";
+  for (size_t index = 0; index < units.size(); ++index) {
+    const std::string caption(units[index].caption);
+    const auto described = [&caption](std::string_view word) {
+      return singlequoted(describable(word) + ":" + caption);
+    };
+    out << "local -a units" << index + 1 << "=(" << list(units[index].words, described) << "\n)\n";
+  }
+}
+
+void writefish(std::ostream& out, const std::vector<UnitWords>& units) {
+  constexpr std::string_view kNextLine = " \\\n  ";
+  out << "set -g __merovane_convert_categories" << list(captions(units), fishquoted, kNextLine)
+      << "\nset -g __merovane_convert_firsts" << firstcounts(units) << "\n";
+  for (size_t index = 0; index < units.size(); ++index)
+    out << "set -g __merovane_convert_units" << index + 1
+        << list(units[index].words, fishquoted, kNextLine) << "\n";
 }
 
 }  // namespace
 }  // namespace merovane
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::cerr << "usage: merovane-completiongen BASH_FILE ZSH_FILE\n";
+  const std::string_view shell = argc == 4 ? argv[1] : "";
+  if (shell != "bash" && shell != "zsh" && shell != "fish") {
+    std::cerr << "usage: merovane-completiongen bash|zsh|fish BODY OUT\n";
     return 2;
   }
-  std::ofstream bash(argv[1]), zsh(argv[2]);
-  merovane::writebash(bash);
-  merovane::writezsh(zsh);
-  bash.close();
-  zsh.close();
-  if (!bash || !zsh) {
-    std::cerr << "merovane-completiongen: cannot write the scripts\n";
+  std::ifstream body(argv[2]);
+  std::ostringstream code;
+  code << body.rdbuf();
+  if (!body) {
+    std::cerr << "merovane-completiongen: cannot read " << argv[2] << "\n";
+    return 1;
+  }
+  std::ofstream out(argv[3]);
+  const std::vector<merovane::UnitWords> units = merovane::allunits();
+  if (shell == "zsh") out << "#compdef merovane-convert\n";
+  out << "# " << shell << " completion for merovane-convert; its words are written from the unit "
+      << "data.\n";
+  if (shell == "bash") merovane::writebash(out, units);
+  if (shell == "zsh") merovane::writezsh(out, units);
+  if (shell == "fish") merovane::writefish(out, units);
+  out << code.str();
+  out.close();
+  if (!out) {
+    std::cerr << "merovane-completiongen: cannot write " << argv[3] << "\n";
     return 1;
   }
   return 0;
