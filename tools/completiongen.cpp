@@ -146,7 +146,10 @@ std::vector<std::string_view> captions(const std::vector<UnitWords>& units) {
 
 std::string firstcounts(const std::vector<UnitWords>& units) {
   std::string out;
-  for (const UnitWords& category : units) out += " " + std::to_string(category.first);
+  for (const UnitWords& category : units) {
+    out += ' ';
+    out += std::to_string(category.first);
+  }
   return out;
 }
 
