@@ -12,7 +12,7 @@
 #include "engine/conversion.h"
 #include "merovane/merovane.h"
 
-namespace merovane::v1 {
+namespace merovane::inline v1 {
 
 struct Pair::Data {
   const CategoryRecord* category;
@@ -99,4 +99,4 @@ struct EngineAccess {
   }
 };
 
-}  // namespace merovane::v1
+}  // namespace merovane::inline v1

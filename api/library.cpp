@@ -12,7 +12,7 @@
 #include "engine/stream.h"
 #include "merovane/merovane.h"
 
-namespace merovane::v1 {
+namespace merovane::inline v1 {
 namespace {
 
 Error toerror(const NameError& error, std::vector<std::string> candidates) {
@@ -217,4 +217,4 @@ std::vector<Match> search(std::string_view word, Mode mode) {
   return matches;
 }
 
-}  // namespace merovane::v1
+}  // namespace merovane::inline v1

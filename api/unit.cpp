@@ -7,7 +7,7 @@
 #include "core/category.h"
 #include "merovane/merovane.h"
 
-namespace merovane::v1 {
+namespace merovane::inline v1 {
 namespace {
 
 std::vector<std::string> strings(std::span<const std::string_view> views) {
@@ -85,4 +85,4 @@ std::string Unit::factor() const {
   return std::string(row_->exactfactor);
 }
 
-}  // namespace merovane::v1
+}  // namespace merovane::inline v1

@@ -5,7 +5,7 @@
 #include "engine/conversion.h"
 #include "merovane/merovane.h"
 
-namespace merovane::v1 {
+namespace merovane::inline v1 {
 
 namespace {
 const std::string kEmpty;
@@ -79,4 +79,4 @@ const std::string& Result::message() const {
   return data_->message;
 }
 
-}  // namespace merovane::v1
+}  // namespace merovane::inline v1
