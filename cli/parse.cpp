@@ -128,6 +128,7 @@ std::variant<std::vector<Given>, UsageError> optionsof(const std::string& argume
   const size_t equals = argument.find('=');
   const std::string_view name = std::string_view(argument).substr(0, equals);
   std::vector<const OptionSpec*> begun;
+  if (name.size() == 2) return unknown;  // "--=x" begins every option and names none
   for (const OptionSpec& option : kOptions) {
     if (option.name == name) {
       begun = {&option};

@@ -106,6 +106,7 @@ TEST(Request, EveryUsageError) {
       {{"-px", "1", "m", "ft"}, "unknown option \"-px\""},
       {{"--prec=1", "1", "m", "ft"}, "unknown option \"--prec=1\""},
       {{"--lists"}, "unknown option \"--lists\""},
+      {{"--=3", "1", "m", "ft"}, "unknown option \"--=3\""},
       {{"1", "m", "ft", "--digits"}, "--digits needs a number from 1 to 17"},
       {{"--digits", "0", "1", "m", "ft"}, "--digits takes a whole number from 1 to 17, not \"0\""},
       {{"--digits", "18", "1", "m", "ft"},
