@@ -100,8 +100,10 @@ _merovane_convert() {
   elif ((count == 2)); then
     # After a unit, the units of the categories that hold it; all of them if none does.
     # A symbol as written (C is Celsius, c the speed of light), else a name ignoring case.
-    local unit=${positionals[1]}
-    local holders=${_merovane_convert_holders[$unit]-${_merovane_convert_lowered_holders[${unit,,}]-}}
+    local unit=${positionals[1]} holders=""
+    # An empty word ('' or '\') is no key of an associative array.
+    [[ -n $unit ]] &&
+      holders=${_merovane_convert_holders[$unit]-${_merovane_convert_lowered_holders[${unit,,}]-}}
     # shellcheck disable=SC2086  # the indices are words
     _merovane_convert_units ${holders:-"${!_merovane_convert_categories[@]}"}
   fi
