@@ -40,8 +40,8 @@ _merovane_convert_categories() {
 _merovane_convert() {
   # Bytes, whatever the terminal's locale: a symbol's µ matches as typed and lower case is ASCII's.
   local LC_ALL=C
-  local cword=$COMP_CWORD cur lowered word option action="" ended=0 quoted=0 i
-  local -a positionals=()
+  local cword=$COMP_CWORD cur lowered word name option action="" ended=0 quoted=0 i
+  local -a positionals=() begun letters
   COMPREPLY=()
   # The words before the one completed. bash splits --digits=3 into three words.
   for ((i = 1; i < cword; ++i)); do
@@ -51,29 +51,36 @@ _merovane_convert() {
       positionals+=("$word")
       continue
     fi
-    # The program takes a long option shortened while it stays one (--dig); none share a letter.
-    for option in --help --version --precise --tables --digits --search --list --grid; do
-      [[ $word == --?* && $option == "${word%%=*}"* ]] && word=$option${word#"${word%%=*}"}
-    done
+    # The program takes a long option by any unique beginning (--dig).
+    if [[ $word == --?* ]]; then
+      name=${word%%=*} begun=()
+      for option in "${_merovane_convert_options[@]}"; do
+        [[ $option == "$name"* ]] && begun+=("$option")
+      done
+      ((${#begun[@]} == 1)) && word=${begun[0]}${word#"$name"}
+    fi
     case $word in
       --) ended=1 ;;
-      --digits | --search)
-        [[ $word == --search ]] && action=search
-        if [[ ${COMP_WORDS[i + 1]-} == = ]]; then ((i += 2)); else ((++i)); fi ;;
-      --search=*) action=search ;;
+      --search | --search=*) action=search ;;
       --list) action=${action:-list} ;;
       --grid) action=${action:-grid} ;;
       -h | --help | -v | --version) action=finished ;;
     esac
+    # The value of an option that takes one (--digits 3): the next word, or the one after "=",
+    # which bash makes a word of its own.
+    if [[ -n ${_merovane_convert_valued[$word]-} ]]; then
+      if [[ ${COMP_WORDS[i + 1]-} == = ]]; then ((i += 2)); else ((++i)); fi
+    fi
   done
-  # The argument of --digits or --search: nothing to offer.
+  # The value of an option: nothing to offer.
   ((i > cword)) && return
   _merovane_convert_dequote "${COMP_WORDS[cword]}"
   cur=$REPLY lowered=${REPLY,,}
   # Inside an opened quote the shell keeps the quote: the words go in as they are.
   [[ ${COMP_WORDS[cword]} == [\"\']* ]] && quoted=1
   if ((!ended)) && [[ $cur == -* && $cur != -[0-9.]* ]]; then
-    for word in --help --version --precise --tables --digits --search --list --grid -h -v -p; do
+    letters=("${!_merovane_convert_letters[@]}")
+    for word in "${_merovane_convert_options[@]}" "${letters[@]/#/-}"; do
       [[ $word == "$cur"* ]] && COMPREPLY+=("$word")
     done
     return
