@@ -40,7 +40,7 @@ _merovane_convert_categories() {
 _merovane_convert() {
   # Bytes, whatever the terminal's locale: a symbol's µ matches as typed and lower case is ASCII's.
   local LC_ALL=C
-  local cword=$COMP_CWORD cur lowered word name option action="" ended=0 quoted=0 i
+  local cword=$COMP_CWORD cur lowered word name option action="" ended=0 quoted=0 i k
   local -a positionals=() begun letters
   COMPREPLY=()
   # The words before the one completed. bash splits --digits=3 into three words.
@@ -64,7 +64,13 @@ _merovane_convert() {
       --search | --search=*) action=search ;;
       --list) action=${action:-list} ;;
       --grid) action=${action:-grid} ;;
-      -h | --help | -v | --version) action=finished ;;
+      --help | --version) action=finished ;;
+      -[!-]*)
+        # Letters together (-ph): -h or -v among them ends the call as well.
+        for ((k = 1; k < ${#word}; ++k)); do
+          option=${_merovane_convert_letters[${word:k:1}]-}
+          [[ $option == --help || $option == --version ]] && action=finished
+        done ;;
     esac
     # The value of an option that takes one (--digits 3): the next word, or the one after "=",
     # which bash makes a word of its own.

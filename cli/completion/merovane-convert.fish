@@ -38,8 +38,16 @@ function __merovane_convert_positional
                     set action search
                 case --list --grid
                     test -z "$action"; and set action (string sub -s 3 -- $word)
-                case -h --help -v --version
+                case --help --version
                     set action finished
+            end
+            # Letters together (-ph): -h or -v among them ends the call as well.
+            if string match -qr -- '^-[^-]' $word
+                for letter in (string split '' -- (string sub -s 2 -- $word))
+                    set -l index (contains -i -- $letter $__merovane_convert_option_letters)
+                    and contains -- $__merovane_convert_option_names[$index] --help --version
+                    and set action finished
+                end
             end
         end
     end
