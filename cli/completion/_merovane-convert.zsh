@@ -46,7 +46,8 @@ for word in "${(@Q)words[2,CURRENT-1]}"; do
     skip=0
     continue
   elif ((ended)) || [[ $word != -?* || $word == -[0-9.]* ]]; then
-    positionals+=("$word")
+    # The program takes "1 ft to m" (and "-> m" after --): that word is no unit.
+    (($#positionals >= 2)) && [[ $word == (to|-\>) ]] || positionals+=("$word")
     continue
   fi
   # The program takes a long option by any unique beginning (--dig), which _arguments does not

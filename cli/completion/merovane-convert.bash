@@ -48,7 +48,8 @@ _merovane_convert() {
     _merovane_convert_dequote "${COMP_WORDS[i]}"
     word=$REPLY
     if ((ended)) || [[ $word != -?* || $word == -[0-9.]* ]]; then
-      positionals+=("$word")
+      # The program takes "1 ft to m" (and "-> m" after --): that word is no unit.
+      ((${#positionals[@]} >= 2)) && [[ $word == to || $word == '->' ]] || positionals+=("$word")
       continue
     fi
     # The program takes a long option by any unique beginning (--dig).

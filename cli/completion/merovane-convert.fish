@@ -21,7 +21,9 @@ function __merovane_convert_positional
         if test $skip = 1
             set skip 0
         else if test $ended = 1; or not string match -qr -- '^-[^0-9.]' $word
-            set -a positionals $word
+            # The program takes "1 ft to m" (and "-> m" after --): that word is no unit.
+            test (count $positionals) -ge 2; and contains -- $word to -\>
+            or set -a positionals $word
         else
             # The program takes a long option by any unique beginning (--dig).
             set -l name (string replace -r '=.*' '' -- $word)
