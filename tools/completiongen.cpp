@@ -289,8 +289,8 @@ int main(int argc, char** argv) {
   std::ofstream out(argv[3]);
   const std::vector<merovane::UnitWords> units = merovane::allunits();
   if (shell == "zsh") out << "#compdef merovane-convert\n";
-  out << "# " << shell << " completion for merovane-convert; its options and words are written "
-      << "from the program's own tables.\n";
+  out << "# " << shell << " completion for merovane-convert; its options and words come from the "
+      << "program's tables.\n";
   if (shell == "bash") merovane::writebash(out, units);
   if (shell == "zsh") merovane::writezsh(out, units);
   if (shell == "fish") merovane::writefish(out, units);
