@@ -7,7 +7,7 @@ function __merovane_convert_units
         set -l name __merovane_convert_units$index
         set -l words $$name
         test -z "$typed"; and set words $words[1..$__merovane_convert_firsts[$index]]
-        string replace -r '$' \t"$__merovane_convert_categories[$index]" -- $words
+        printf '%s\n' $words\t$__merovane_convert_categories[$index]
     end
 end
 
