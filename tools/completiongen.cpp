@@ -102,10 +102,11 @@ std::string fishquoted(std::string_view word) {
 }
 
 // A word as bash puts it on the command line: every character the shell would read otherwise
-// after a backslash; other bytes (µ, °) as they are, whatever the locale.
+// after a backslash, and so are ':' and '@', where readline would end the word being completed
+// (COMP_WORDBREAKS); other bytes (µ, °) as they are, whatever the locale.
 std::string backslashed(std::string_view word) {
   static constexpr std::string_view kPlain =
-      "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_-+./,:@%^";
+      "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_-+./,%^";
   std::string out;
   for (const char c : word) {
     if (static_cast<unsigned char>(c) < 0x80 && kPlain.find(c) == std::string_view::npos)
