@@ -90,7 +90,8 @@ elif ((count == 1)); then
 elif ((count == 2)); then
   # After a unit, the units of the categories that hold it; all of them if none does. A symbol as
   # written (C is Celsius, c the speed of light), else a name ignoring case.
-  local unit=$positionals[2] array
+  # The unit escaped as _describe's words are, a backslash before each ':' and '\'.
+  local unit=${${positionals[2]//\\/\\\\}//:/\\:} array
   local -a holders lowered
   for ((i = 1; i <= $#categories; ++i)); do
     array=units$i
