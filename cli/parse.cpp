@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "api/quote.h"
+#include "cli/options.h"
 #include "cli/request.h"
 
 namespace merovane {
@@ -91,18 +92,6 @@ std::variant<Request, UsageError> withpositionals(Request request,
   request.action = request.conversion.value == "-" ? Action::ConvertLines : Action::Convert;
   return request;
 }
-
-// Every option: its long name, its letter if it has one, and whether it takes a value.
-struct OptionSpec {
-  std::string_view name;
-  char letter;
-  bool takesvalue;
-};
-constexpr OptionSpec kOptions[] = {
-    {"--help", 'h', false}, {"--version", 'v', false}, {"--precise", 'p', false},
-    {"--tables", 0, false}, {"--digits", 0, true},     {"--search", 0, true},
-    {"--list", 0, false},   {"--grid", 0, false},
-};
 
 // An option as one argument gives it, with its value if written "--name=value".
 struct Given {

@@ -1,7 +1,8 @@
 // merovane-completiongen SHELL BODY OUT: writes merovane-convert's completion script for SHELL
-// (bash, zsh or fish): the unit data as the shell's own arrays, then BODY, the shell's code that
-// reads them (cli/completion/). Every word is quoted here once, so that no shell quotes a word
-// while it completes.
+// (bash, zsh or fish): the options (cli/options.h) and the unit data as the shell's own arrays,
+// then BODY, the shell's code that reads them (cli/completion/). Every word is quoted here once,
+// so that no shell quotes a word while it completes.
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "categories/categories.h"
+#include "cli/options.h"
 
 namespace merovane {
 namespace {
@@ -100,10 +102,11 @@ std::string fishquoted(std::string_view word) {
 }
 
 // A word as bash puts it on the command line: every character the shell would read otherwise
-// after a backslash; other bytes (µ, °) as they are, whatever the locale.
+// after a backslash, and so are ':' and '@', where readline would end the word being completed
+// (COMP_WORDBREAKS); other bytes (µ, °) as they are, whatever the locale.
 std::string backslashed(std::string_view word) {
   static constexpr std::string_view kPlain =
-      "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_-+./,:@%^";
+      "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_-+./,%^";
   std::string out;
   for (const char c : word) {
     if (static_cast<unsigned char>(c) < 0x80 && kPlain.find(c) == std::string_view::npos)
@@ -153,8 +156,11 @@ std::string firstcounts(const std::vector<UnitWords>& units) {
   return out;
 }
 
+// Keys and their values, in order.
+using Map = std::vector<std::pair<std::string, std::string>>;
+
 // The categories that hold each word, by the word: one index after another.
-using Holders = std::vector<std::pair<std::string, std::string>>;
+using Holders = Map;
 
 void hold(Holders& holders, std::string key, const std::string& index) {
   auto found = holders.begin();
@@ -165,11 +171,41 @@ void hold(Holders& holders, std::string key, const std::string& index) {
     found->second += " " + index;
 }
 
-std::string bashmap(std::string_view name, const Holders& holders) {
+std::string bashmap(std::string_view name, const Map& map) {
   std::string out = "declare -gA " + std::string(name) + "=(";
-  for (const auto& [word, indices] : holders)
-    out += "\n  [" + singlequoted(word) + "]=" + singlequoted(indices);
+  for (const auto& [key, value] : map)
+    out += "\n  [" + singlequoted(key) + "]=" + singlequoted(value);
   return out + "\n)\n";
+}
+
+// The options' fields, one list each in the order of kOptions: the long names, the letters
+// (empty for none), 1 or 0 for whether each takes a value, and the descriptions.
+struct OptionLists {
+  std::vector<std::string_view> names, letters, valued, descriptions;
+};
+
+OptionLists optionlists() {
+  OptionLists out;
+  for (const OptionSpec& option : kOptions) {
+    out.names.push_back(option.name);
+    out.letters.push_back(std::string_view(&option.letter, option.letter == 0 ? 0 : 1));
+    out.valued.push_back(option.takesvalue ? "1" : "0");
+    out.descriptions.push_back(option.description);
+  }
+  return out;
+}
+
+// The long options; each letter's option; the options that take a value.
+void writebashoptions(std::ostream& out) {
+  const OptionLists options = optionlists();
+  Map letters, valued;
+  for (const OptionSpec& option : kOptions) {
+    if (option.letter != 0) letters.emplace_back(std::string(1, option.letter), option.name);
+    if (option.takesvalue) valued.emplace_back(option.name, "1");
+  }
+  out << "_merovane_convert_options=(" << list(options.names, singlequoted) << "\n)\n"
+      << bashmap("_merovane_convert_letters", letters)
+      << bashmap("_merovane_convert_valued", valued);
 }
 
 // Arrays of each category's words, raw and as typed; the first counts; and the categories that
@@ -177,6 +213,7 @@ std::string bashmap(std::string_view name, const Holders& holders) {
 void writebash(std::ostream& out, const std::vector<UnitWords>& units) {
   const auto raw = [](std::string_view word) { return singlequoted(word); };
   const auto typed = [](std::string_view word) { return singlequoted(backslashed(word)); };
+  writebashoptions(out);
   out << "_merovane_convert_categories=(" << list(captions(units), raw) << "\n)\n"
       << "_merovane_convert_typed_categories=(" << list(captions(units), typed) << "\n)\n"
       << "_merovane_convert_firsts=(" << firstcounts(units) << " )\n";
@@ -197,6 +234,11 @@ void writebash(std::ostream& out, const std::vector<UnitWords>& units) {
 
 // Each category's words with the category as their description, for _describe.
 void writezsh(std::ostream& out, const std::vector<UnitWords>& units) {
+  const OptionLists options = optionlists();
+  out << "local -a option_names=(" << list(options.names, singlequoted) << "\n)\n"
+      << "local -a option_letters=(" << list(options.letters, singlequoted, " ") << " )\n"
+      << "local -a option_valued=(" << list(options.valued, singlequoted, " ") << " )\n"
+      << "local -a option_descriptions=(" << list(options.descriptions, singlequoted) << "\n)\n";
   out << "local -a categories=(" << list(captions(units), singlequoted) << "\n)\n"
       << "local -a firsts=(" << firstcounts(units) << " )\n";
   for (size_t index = 0; index < units.size(); ++index) {
@@ -210,6 +252,18 @@ void writezsh(std::ostream& out, const std::vector<UnitWords>& units) {
 
 void writefish(std::ostream& out, const std::vector<UnitWords>& units) {
   constexpr std::string_view kNextLine = " \\\n  ";
+  const OptionLists options = optionlists();
+  // fish's own completions start a description with a capital.
+  std::vector<std::string> capitalized(options.descriptions.begin(), options.descriptions.end());
+  for (std::string& description : capitalized)
+    if (!description.empty())
+      description[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(description[0])));
+  const std::vector<std::string_view> descriptions(capitalized.begin(), capitalized.end());
+  out << "set -g __merovane_convert_option_names" << list(options.names, fishquoted, kNextLine)
+      << "\nset -g __merovane_convert_option_letters" << list(options.letters, fishquoted, " ")
+      << "\nset -g __merovane_convert_option_valued" << list(options.valued, fishquoted, " ")
+      << "\nset -g __merovane_convert_option_descriptions"
+      << list(descriptions, fishquoted, kNextLine) << "\n";
   out << "set -g __merovane_convert_categories" << list(captions(units), fishquoted, kNextLine)
       << "\nset -g __merovane_convert_firsts" << firstcounts(units) << "\n";
   for (size_t index = 0; index < units.size(); ++index)
@@ -236,8 +290,8 @@ int main(int argc, char** argv) {
   std::ofstream out(argv[3]);
   const std::vector<merovane::UnitWords> units = merovane::allunits();
   if (shell == "zsh") out << "#compdef merovane-convert\n";
-  out << "# " << shell << " completion for merovane-convert; its words are written from the unit "
-      << "data.\n";
+  out << "# " << shell << " completion for merovane-convert; its options and words come from the "
+      << "program's tables.\n";
   if (shell == "bash") merovane::writebash(out, units);
   if (shell == "zsh") merovane::writezsh(out, units);
   if (shell == "fish") merovane::writefish(out, units);

@@ -19,43 +19,53 @@ local curcontext=$curcontext state state_descr line ret=1
 typeset -A opt_args
 # Names match ignoring case, as the program takes them.
 local -a match=(-M 'm:{a-zA-Z}={A-Za-z}')
-_arguments -s -S -C : \
-  '(- *)'{-h,--help}'[print the usage and exit]' \
-  '(- *)'{-v,--version}'[print the version and licence and exit]' \
-  '(-p --precise)'{-p,--precise}'[convert by the units'\'' definitions (the default)]' \
-  '--tables[convert by the window'\''s tables]' \
-  '--digits=[print N significant digits]:number of significant digits (1 to 17):' \
-  '(--list --grid)--search=[list the units whose names contain a word]:word to look for:' \
-  '(--grid --search)--list[list the categories, or one category'\''s units]' \
-  '(--list --search)--grid[print a chart of every pair of a category'\''s units]' \
-  '*: :->positionals' && ret=0
+# The options as _arguments takes them, each with the options it cannot go with: -h and -v end
+# the call, and --list, --grid and --search exclude one another.
+local -A excluded=(--help '- *' --version '- *' --list '--grid --search' --grid '--list --search'
+  --search '--list --grid')
+local -a specs
+local name letter description i
+for ((i = 1; i <= $#option_names; ++i)); do
+  name=$option_names[i] letter=$option_letters[i] description=$option_descriptions[i]
+  if [[ -n $letter ]]; then
+    specs+=("(${excluded[$name]:--$letter $name})"{-$letter,$name}"[$description]")
+  elif ((option_valued[i])); then
+    specs+=("${excluded[$name]:+(${excluded[$name]})}$name=[$description]:$description:")
+  else
+    specs+=("${excluded[$name]:+(${excluded[$name]})}${name}[$description]")
+  fi
+done
+_arguments -s -S -C : $specs '*: :->positionals' && ret=0
 [[ $state == positionals ]] || return ret
 
-# words holds the whole command line. The program takes a long option shortened while it stays
-# one (--dig), which _arguments does not know; no two share a letter.
-local -a positionals
-local word option action ended=0 skip=0
+# words holds the whole command line.
+local -a positionals begun
+local word action ended=0 skip=0
 for word in "${(@Q)words[2,CURRENT-1]}"; do
   if ((skip)); then
     skip=0
     continue
   elif ((ended)) || [[ $word != -?* || $word == -[0-9.]* ]]; then
-    positionals+=("$word")
+    # The program takes "1 ft to m" (and "-> m" after --): that word is no unit.
+    (($#positionals >= 2)) && [[ $word == (to|-\>) ]] || positionals+=("$word")
     continue
   fi
-  for option in --help --version --precise --tables --digits --search --list --grid; do
-    [[ $word == --?* && $option == ${word%%=*}* ]] && word=$option${word#${word%%=*}}
-  done
+  # The program takes a long option by any unique beginning (--dig), which _arguments does not
+  # know.
+  if [[ $word == --?* ]]; then
+    begun=(${(M)option_names:#${(b)word%%=*}*})
+    (($#begun == 1)) && word=$begun[1]${word#${(b)word%%=*}}
+  fi
   case $word in
     --) ended=1 ;;
-    --digits) skip=1 ;;
-    --search) skip=1 action=search ;;
-    --search=*) action=search ;;
+    --search | --search=*) action=search ;;
     --list | --grid) action=${action:-${word#--}} ;;
     -h | --help | -v | --version) action=finished ;;
   esac
+  # The value of an option that takes one (--digits 3): the next word.
+  ((option_valued[$option_names[(Ie)$word]])) && skip=1
 done
-# The argument of --digits or --search: nothing to offer.
+# The value of an option: nothing to offer.
 ((skip)) && return ret
 local count=$#positionals
 case $action in
@@ -80,7 +90,8 @@ elif ((count == 1)); then
 elif ((count == 2)); then
   # After a unit, the units of the categories that hold it; all of them if none does. A symbol as
   # written (C is Celsius, c the speed of light), else a name ignoring case.
-  local unit=$positionals[2] array
+  # The unit escaped as _describe's words are, a backslash before each ':' and '\'.
+  local unit=${${positionals[2]//\\/\\\\}//:/\\:} array
   local -a holders lowered
   for ((i = 1; i <= $#categories; ++i)); do
     array=units$i

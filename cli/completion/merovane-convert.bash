@@ -6,74 +6,105 @@ _merovane_convert_dequote() {
   REPLY=${word%[\"\']}
 }
 
-# Offers the words of categories "$@" (their indices) that start with $cur, ignoring case: before
-# anything is typed, only each category's first words; inside an opened quote, as they are.
+# Offers the words of categories "$@" (their indices) that start with $cur; only where none does,
+# those that start with it ignoring case, so that bash can insert what they begin with (Lig: Light
+# years, not light-second). Before anything is typed only each category's first words; inside an
+# opened quote, the words as they are.
 _merovane_convert_units() {
-  local index count word i
+  local index count shown i
+  local -a exact=() folded=()
   for index; do
-    local -n raw=_merovane_convert_units$index typed=_merovane_convert_typed$index
+    shown=_merovane_convert_typed$index
+    ((quoted)) && shown=_merovane_convert_units$index
+    local -n raw=_merovane_convert_units$index offered=$shown
     count=${_merovane_convert_firsts[index]}
     if [[ -z $cur ]]; then
-      if ((quoted)); then COMPREPLY+=("${raw[@]:0:count}"); else COMPREPLY+=("${typed[@]:0:count}"); fi
+      COMPREPLY+=("${offered[@]:0:count}")
       continue
     fi
     for i in "${!raw[@]}"; do
-      word=${raw[i],,}
-      [[ $word == "$lowered"* ]] || continue
-      if ((quoted)); then COMPREPLY+=("${raw[i]}"); else COMPREPLY+=("${typed[i]}"); fi
+      if [[ ${raw[i]} == "$cur"* ]]; then
+        exact+=("${offered[i]}")
+      elif [[ ${raw[i],,} == "$lowered"* ]]; then
+        folded+=("${offered[i]}")
+      fi
     done
   done
+  _merovane_convert_offer
 }
 
+# The categories, as the units above.
 _merovane_convert_categories() {
-  local i
+  local i offered
+  local -a exact=() folded=()
   for i in "${!_merovane_convert_categories[@]}"; do
-    [[ ${_merovane_convert_categories[i],,} == "$lowered"* ]] || continue
-    if ((quoted)); then
-      COMPREPLY+=("${_merovane_convert_categories[i]}")
-    else
-      COMPREPLY+=("${_merovane_convert_typed_categories[i]}")
+    offered=${_merovane_convert_typed_categories[i]}
+    ((quoted)) && offered=${_merovane_convert_categories[i]}
+    if [[ ${_merovane_convert_categories[i]} == "$cur"* ]]; then
+      exact+=("$offered")
+    elif [[ ${_merovane_convert_categories[i],,} == "$lowered"* ]]; then
+      folded+=("$offered")
     fi
   done
+  _merovane_convert_offer
+}
+
+# Offers the words in $exact, or those in $folded where there are none.
+_merovane_convert_offer() {
+  if ((${#exact[@]})); then COMPREPLY+=("${exact[@]}"); else COMPREPLY+=("${folded[@]}"); fi
 }
 
 _merovane_convert() {
   # Bytes, whatever the terminal's locale: a symbol's µ matches as typed and lower case is ASCII's.
   local LC_ALL=C
-  local cword=$COMP_CWORD cur lowered word option action="" ended=0 quoted=0 i
-  local -a positionals=()
+  local cword=$COMP_CWORD cur lowered word name option action="" ended=0 quoted=0 i k
+  local -a positionals=() begun letters
   COMPREPLY=()
   # The words before the one completed. bash splits --digits=3 into three words.
   for ((i = 1; i < cword; ++i)); do
     _merovane_convert_dequote "${COMP_WORDS[i]}"
     word=$REPLY
     if ((ended)) || [[ $word != -?* || $word == -[0-9.]* ]]; then
-      positionals+=("$word")
+      # The program takes "1 ft to m" (and "-> m" after --): that word is no unit.
+      ((${#positionals[@]} >= 2)) && [[ $word == to || $word == '->' ]] || positionals+=("$word")
       continue
     fi
-    # The program takes a long option shortened while it stays one (--dig); none share a letter.
-    for option in --help --version --precise --tables --digits --search --list --grid; do
-      [[ $word == --?* && $option == "${word%%=*}"* ]] && word=$option${word#"${word%%=*}"}
-    done
+    # The program takes a long option by any unique beginning (--dig).
+    if [[ $word == --?* ]]; then
+      name=${word%%=*} begun=()
+      for option in "${_merovane_convert_options[@]}"; do
+        [[ $option == "$name"* ]] && begun+=("$option")
+      done
+      ((${#begun[@]} == 1)) && word=${begun[0]}${word#"$name"}
+    fi
     case $word in
       --) ended=1 ;;
-      --digits | --search)
-        [[ $word == --search ]] && action=search
-        if [[ ${COMP_WORDS[i + 1]-} == = ]]; then ((i += 2)); else ((++i)); fi ;;
-      --search=*) action=search ;;
+      --search | --search=*) action=search ;;
       --list) action=${action:-list} ;;
       --grid) action=${action:-grid} ;;
-      -h | --help | -v | --version) action=finished ;;
+      --help | --version) action=finished ;;
+      -[!-]*)
+        # Letters together (-ph): -h or -v among them ends the call as well.
+        for ((k = 1; k < ${#word}; ++k)); do
+          option=${_merovane_convert_letters[${word:k:1}]-}
+          [[ $option == --help || $option == --version ]] && action=finished
+        done ;;
     esac
+    # The value of an option that takes one (--digits 3): the next word, or the one after "=",
+    # which bash makes a word of its own.
+    if [[ -n ${_merovane_convert_valued[$word]-} ]]; then
+      if [[ ${COMP_WORDS[i + 1]-} == = ]]; then ((i += 2)); else ((++i)); fi
+    fi
   done
-  # The argument of --digits or --search: nothing to offer.
+  # The value of an option: nothing to offer.
   ((i > cword)) && return
   _merovane_convert_dequote "${COMP_WORDS[cword]}"
   cur=$REPLY lowered=${REPLY,,}
   # Inside an opened quote the shell keeps the quote: the words go in as they are.
   [[ ${COMP_WORDS[cword]} == [\"\']* ]] && quoted=1
   if ((!ended)) && [[ $cur == -* && $cur != -[0-9.]* ]]; then
-    for word in --help --version --precise --tables --digits --search --list --grid -h -v -p; do
+    letters=("${!_merovane_convert_letters[@]}")
+    for word in "${_merovane_convert_options[@]}" "${letters[@]/#/-}"; do
       [[ $word == "$cur"* ]] && COMPREPLY+=("$word")
     done
     return
@@ -100,8 +131,10 @@ _merovane_convert() {
   elif ((count == 2)); then
     # After a unit, the units of the categories that hold it; all of them if none does.
     # A symbol as written (C is Celsius, c the speed of light), else a name ignoring case.
-    local unit=${positionals[1]}
-    local holders=${_merovane_convert_holders[$unit]-${_merovane_convert_lowered_holders[${unit,,}]-}}
+    local unit=${positionals[1]} holders=""
+    # An empty word ('' or '\') is no key of an associative array.
+    [[ -n $unit ]] &&
+      holders=${_merovane_convert_holders[$unit]-${_merovane_convert_lowered_holders[${unit,,}]-}}
     # shellcheck disable=SC2086  # the indices are words
     _merovane_convert_units ${holders:-"${!_merovane_convert_categories[@]}"}
   fi

@@ -7,7 +7,7 @@ function __merovane_convert_units
         set -l name __merovane_convert_units$index
         set -l words $$name
         test -z "$typed"; and set words $words[1..$__merovane_convert_firsts[$index]]
-        string replace -r '$' \t"$__merovane_convert_categories[$index]" -- $words
+        printf '%s\n' $words\t$__merovane_convert_categories[$index]
     end
 end
 
@@ -21,31 +21,39 @@ function __merovane_convert_positional
         if test $skip = 1
             set skip 0
         else if test $ended = 1; or not string match -qr -- '^-[^0-9.]' $word
-            set -a positionals $word
+            # The program takes "1 ft to m" (and "-> m" after --): that word is no unit.
+            test (count $positionals) -ge 2; and contains -- $word to -\>
+            or set -a positionals $word
         else
-            # The program takes a long option shortened while it stays one (--dig); no two
-            # share a letter.
+            # The program takes a long option by any unique beginning (--dig).
             set -l name (string replace -r '=.*' '' -- $word)
-            set -l option (string match -- "$name*" --help --version --precise --tables \
-                --digits --search --list --grid)
-            string match -q -- '--?*' $name; and set -q option[1]
-            and set word $option(string replace -- $name '' $word)
+            set -l begun (string match -- "$name*" $__merovane_convert_option_names)
+            string match -q -- '--?*' $name; and test (count $begun) = 1
+            and set word $begun(string replace -- $name '' $word)
+            # The value of an option that takes one (--digits 3): the next word.
+            set -l index (contains -i -- $word $__merovane_convert_option_names)
+            and test $__merovane_convert_option_valued[$index] = 1; and set skip 1
             switch $word
                 case --
                     set ended 1
-                case --digits
-                    set skip 1
                 case --search '--search=*'
                     set action search
-                    test $word = --search; and set skip 1
                 case --list --grid
                     test -z "$action"; and set action (string sub -s 3 -- $word)
-                case -h --help -v --version
+                case --help --version
                     set action finished
+            end
+            # Letters together (-ph): -h or -v among them ends the call as well.
+            if string match -qr -- '^-[^-]' $word
+                for letter in (string split '' -- (string sub -s 2 -- $word))
+                    set -l index (contains -i -- $letter $__merovane_convert_option_letters)
+                    and contains -- $__merovane_convert_option_names[$index] --help --version
+                    and set action finished
+                end
             end
         end
     end
-    # The argument of --digits or --search: nothing to offer.
+    # The value of an option: nothing to offer.
     test $skip = 1; and return
     set -l count (count $positionals)
     switch "$action"
@@ -88,12 +96,11 @@ function __merovane_convert_positional
 end
 
 complete -c merovane-convert -f
-complete -c merovane-convert -s h -l help -d 'Print the usage and exit'
-complete -c merovane-convert -s v -l version -d 'Print the version and licence and exit'
-complete -c merovane-convert -s p -l precise -d "Convert by the units' definitions (the default)"
-complete -c merovane-convert -l tables -d "Convert by the window's tables"
-complete -c merovane-convert -l digits -x -d 'Print N significant digits (1 to 17)'
-complete -c merovane-convert -l search -x -d 'List the units whose names contain a word'
-complete -c merovane-convert -l list -d "List the categories, or one category's units"
-complete -c merovane-convert -l grid -d "Print a chart of every pair of a category's units"
+for index in (seq (count $__merovane_convert_option_names))
+    set -l flags -l (string sub -s 3 -- $__merovane_convert_option_names[$index])
+    test -n "$__merovane_convert_option_letters[$index]"
+    and set -a flags -s $__merovane_convert_option_letters[$index]
+    test $__merovane_convert_option_valued[$index] = 1; and set -a flags -x
+    complete -c merovane-convert $flags -d $__merovane_convert_option_descriptions[$index]
+end
 complete -c merovane-convert -a '(__merovane_convert_positional)'
