@@ -6,52 +6,35 @@ _merovane_convert_dequote() {
   REPLY=${word%[\"\']}
 }
 
-# Offers the words of categories "$@" (their indices) that start with $cur; only where none does,
-# those that start with it ignoring case, so that bash can insert what they begin with (Lig: Light
-# years, not light-second). Before anything is typed only each category's first words; inside an
-# opened quote, the words as they are.
+# Offers the words of categories "$@" (their indices) that start with $cur, ignoring case: before
+# anything is typed, only each category's first words; inside an opened quote, as they are.
 _merovane_convert_units() {
-  local index count shown i
-  local -a exact=() folded=()
+  local index count word i
   for index; do
-    shown=_merovane_convert_typed$index
-    ((quoted)) && shown=_merovane_convert_units$index
-    local -n raw=_merovane_convert_units$index offered=$shown
+    local -n raw=_merovane_convert_units$index typed=_merovane_convert_typed$index
     count=${_merovane_convert_firsts[index]}
     if [[ -z $cur ]]; then
-      COMPREPLY+=("${offered[@]:0:count}")
+      if ((quoted)); then COMPREPLY+=("${raw[@]:0:count}"); else COMPREPLY+=("${typed[@]:0:count}"); fi
       continue
     fi
     for i in "${!raw[@]}"; do
-      if [[ ${raw[i]} == "$cur"* ]]; then
-        exact+=("${offered[i]}")
-      elif [[ ${raw[i],,} == "$lowered"* ]]; then
-        folded+=("${offered[i]}")
-      fi
+      word=${raw[i],,}
+      [[ $word == "$lowered"* ]] || continue
+      if ((quoted)); then COMPREPLY+=("${raw[i]}"); else COMPREPLY+=("${typed[i]}"); fi
     done
   done
-  _merovane_convert_offer
 }
 
-# The categories, as the units above.
 _merovane_convert_categories() {
-  local i offered
-  local -a exact=() folded=()
+  local i
   for i in "${!_merovane_convert_categories[@]}"; do
-    offered=${_merovane_convert_typed_categories[i]}
-    ((quoted)) && offered=${_merovane_convert_categories[i]}
-    if [[ ${_merovane_convert_categories[i]} == "$cur"* ]]; then
-      exact+=("$offered")
-    elif [[ ${_merovane_convert_categories[i],,} == "$lowered"* ]]; then
-      folded+=("$offered")
+    [[ ${_merovane_convert_categories[i],,} == "$lowered"* ]] || continue
+    if ((quoted)); then
+      COMPREPLY+=("${_merovane_convert_categories[i]}")
+    else
+      COMPREPLY+=("${_merovane_convert_typed_categories[i]}")
     fi
   done
-  _merovane_convert_offer
-}
-
-# Offers the words in $exact, or those in $folded where there are none.
-_merovane_convert_offer() {
-  if ((${#exact[@]})); then COMPREPLY+=("${exact[@]}"); else COMPREPLY+=("${folded[@]}"); fi
 }
 
 _merovane_convert() {
