@@ -12,7 +12,8 @@
 #include "engine/conversion.h"
 #include "merovane/merovane.h"
 
-namespace merovane::inline v1 {
+namespace merovane {
+inline namespace v1 {
 
 struct Pair::Data {
   const CategoryRecord* category;
@@ -99,4 +100,5 @@ struct EngineAccess {
   }
 };
 
-}  // namespace merovane::inline v1
+}  // namespace v1
+}  // namespace merovane

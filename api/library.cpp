@@ -12,7 +12,8 @@
 #include "engine/stream.h"
 #include "merovane/merovane.h"
 
-namespace merovane::inline v1 {
+namespace merovane {
+inline namespace v1 {
 namespace {
 
 Error toerror(const NameError& error, std::vector<std::string> candidates) {
@@ -217,4 +218,5 @@ std::vector<Match> search(std::string_view word, Mode mode) {
   return matches;
 }
 
-}  // namespace merovane::inline v1
+}  // namespace v1
+}  // namespace merovane

@@ -7,7 +7,8 @@
 #include "core/category.h"
 #include "merovane/merovane.h"
 
-namespace merovane::inline v1 {
+namespace merovane {
+inline namespace v1 {
 namespace {
 
 std::vector<std::string> strings(std::span<const std::string_view> views) {
@@ -85,4 +86,5 @@ std::string Unit::factor() const {
   return std::string(row_->exactfactor);
 }
 
-}  // namespace merovane::inline v1
+}  // namespace v1
+}  // namespace merovane

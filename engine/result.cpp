@@ -5,7 +5,8 @@
 #include "engine/conversion.h"
 #include "merovane/merovane.h"
 
-namespace merovane::inline v1 {
+namespace merovane {
+inline namespace v1 {
 
 namespace {
 const std::string kEmpty;
@@ -79,4 +80,5 @@ const std::string& Result::message() const {
   return data_->message;
 }
 
-}  // namespace merovane::inline v1
+}  // namespace v1
+}  // namespace merovane
