@@ -4,22 +4,13 @@
 #include <string>
 
 #include "categories/categories.h"
+#include "core/ascii.h"
 
 namespace merovane {
 namespace {
 
 bool isblank(char c) {
   return c == ' ' || c == '\t';
-}
-
-char lower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string lowered(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = lower(c);
-  return out;
 }
 
 // Walks a name char by char, lower-cased, leaving out the blanks next to a "/".

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <sstream>
 
+#include "core/ascii.h"
+
 namespace merovane::gen {
 namespace {
 
@@ -30,13 +32,6 @@ constexpr Prefix kPrefixes[] = {
     {"Ti", "tebi", 4, true},    {"Pi", "pebi", 5, true},    {"Ei", "exbi", 6, true},
     {"Zi", "zebi", 7, true},    {"Yi", "yobi", 8, true},
 };
-
-std::string lowered(const std::string& text) {
-  std::string out = text;
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return out;
-}
 
 // The prefixes a row's "prefixes" field names.
 std::vector<const Prefix*> named(const RowLine& row) {

@@ -3,14 +3,11 @@
 #include <cstdlib>
 #include <set>
 
+#include "core/ascii.h"
 #include "tablegen/quantity.h"
 
 namespace merovane::gen {
 namespace {
-
-char lower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 // A name lower-cased without the blanks next to a "/".
 std::string namekey(const std::string& name) {

@@ -14,16 +14,10 @@
 
 #include "categories/categories.h"
 #include "cli/options.h"
+#include "core/ascii.h"
 
 namespace merovane {
 namespace {
-
-std::string lowered(std::string_view word) {
-  std::string out(word);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return out;
-}
 
 // "1000", "0.001" or "1048576": the factor of an SI or IEC prefix.
 bool prefixfactor(std::string_view factor) {
